@@ -1,0 +1,30 @@
+// Resampling a picture into a rectangle.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace platform {
+
+// Stretches `source` to exactly `size` (aspect not kept) for putting a page on
+// the canvas. Along an axis that shrinks, each target pixel takes the darkest
+// source pixel of the block it covers (blocks of neighbouring target pixels
+// touch or overlap, so an outline closed by 8-connected dark pixels stays
+// closed); along an axis that grows, nearest neighbour. No colour that is not
+// in the source appears. Returns Format_RGB32; a null image for an empty
+// source or size.
+QImage stretchKeepingDark(const QImage& source, QSize size);
+
+// The stretch modes of the Windows call SetStretchBltMode.
+enum class StretchMode {
+    BlackOnWhite = 1, // shrinking keeps dark pixels (AND of the dropped ones)
+    WhiteOnBlack = 2, // shrinking keeps light pixels (OR of the dropped ones)
+    ColorOnColor = 3, // shrinking drops pixels (nearest neighbour)
+    Halftone = 4,     // shrinking averages the covered block
+};
+
+// StretchBlt of the whole of `source` into an image of `size` with `mode`.
+// Growing is nearest neighbour in every mode. Returns Format_RGB32.
+QImage stretchBlt(const QImage& source, QSize size, StretchMode mode);
+
+} // namespace platform

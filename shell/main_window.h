@@ -1,0 +1,165 @@
+// Form1: the main window of the colouring book. One class, as the window is
+// one unit; its handlers live in the folder of the subsystem they belong to:
+//   shell/      window definition, start-up, layout, background
+//   canvas/     canvas presses, fill, pencil and line, snapshots, texture fill, fitting
+//   palette/    colour picking, palette switch, tool selector, pointer, textures
+//   catalogue/  pages and sets, coloured copies, leaving
+//   printing/   the print button
+#pragma once
+
+#include "graphics/module1.h"
+#include "palette/trivolen.h"
+#include "platform/colour.h"
+#include "shell/controls.h"
+#include "shell/picture_box.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QMessageBox;
+
+// The form-level state shared by the subsystems, with its start-up values.
+struct SharedState {
+    // Canvas
+    bool UseColour = false;
+    bool FillToBorder = false;
+    platform::ColourValue TextureMarkerColour = 0;
+    float LastX = 0;
+    std::int32_t LastY = 0;
+    // Snapshots
+    std::int16_t SnapshotIndex = 0;
+    bool DrawingModified = false;
+    // Colour and pen
+    int CurrentRed = 0;
+    int CurrentGreen = 0;
+    int CurrentBlue = 0;
+    std::uint8_t PenWidth = 0;
+    // Tools and textures
+    std::int16_t CurrentTool = 0;
+    std::int16_t TextureIndex = 0;
+    bool TextureStepping = false;
+    // Catalogue
+    std::int16_t SetIndex = 0;
+    std::int16_t PageNumber = 0;
+    std::int16_t PageCount = 0;
+    QString ProgramFolder;
+};
+
+class Form1 : public QWidget, public SharedState {
+    Q_OBJECT
+public:
+    // `programFolder` holds the resource folders (logos, dibujos, ...).
+    // Start-up (Form_Load) runs here; the window is shown by the caller.
+    explicit Form1(const QString& programFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The current colour as a colour value, rebuilt from its components.
+    platform::ColourValue CurrentColour() const;
+    // The program folder followed by a relative path ("/sonidos/sonido1.wav").
+    QString ProgramPath(const QString& relative) const;
+
+    // ---- Controls (design-time places in the window definition) ----
+    PictureBox* Picture1 = nullptr; // the canvas, inside Picture5
+    std::array<PictureBox*, 16> Picture2{}; // shade swatches
+    PictureBox* Picture3 = nullptr; // pointer template (hidden)
+    PictureBox* Picture4 = nullptr; // pen-size box
+    PictureBox* Picture5 = nullptr; // canvas frame
+    PictureBox* Picture6 = nullptr; // palette strip
+    PictureBox* Picture7 = nullptr; // texture box
+    PictureBox* Picture8 = nullptr; // the page as loaded (hidden)
+    CommandButton* Command1 = nullptr; // erase the page's colouring
+    CommandButton* Command2 = nullptr; // leave
+    CommandButton* Command3 = nullptr; // previous page
+    CommandButton* Command4 = nullptr; // next page
+    CommandButton* Command5 = nullptr; // next set
+    CommandButton* Command6 = nullptr; // undo
+    CommandButton* Command7 = nullptr; // page as loaded
+    CommandButton* Command8 = nullptr; // print
+    std::array<ImageControl*, 4> Image1{}; // the undo ring (hidden)
+    std::array<ImageControl*, 3> Image2{}; // tool icons
+    ImageControl* Image4 = nullptr; // holds the pointer picture (hidden)
+    Trivolen* Trivolen1 = nullptr; // the active tool's animation
+    FileList File1; // the set list ("logos")
+    FileList File2; // the texture list ("texturas")
+
+    // ---- shell/ ----
+    void Form_Load();
+    void ClearSavedPages();
+    void ArrangeControls();
+    void Form_Paint(QPainter& painter);
+    void TileBackground(QPainter& painter, const QString& fileName);
+    // The set name of entry `index` of File1, or an empty text when none can
+    // be formed safely (too short, or a name that would leave "dibujos").
+    QString SetName(int index) const;
+
+    // ---- canvas/ ----
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp(int Button, int Shift, float X, float Y);
+    void ColourFill(float X, float Y);
+    void PencilPress(float X, float Y);
+    void StraightLinePress(float X, float Y);
+    void TextureFill(float X, float Y);
+    void SaveSnapshot();
+    void RestoreSnapshot();
+    void Command6_Click();
+    void Picture6_DblClick();
+    void FitDrawing();
+    void Command7_Click();
+
+    // ---- palette/ ----
+    void Picture6_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture2_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void Picture4_Click();
+    void UpdateShadeSwatches();
+    void DrawIndicatorDot();
+    void SwitchPalette();
+    void LoadToolIcons();
+    void Image2_Click(int Index);
+    void UpdateColourCursor();
+    void Picture7_MouseDown(int Button, int Shift, float X, float Y);
+
+    // ---- catalogue/ ----
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void SavePage();
+    void LoadPage();
+    void RecountPages();
+
+    // ---- printing/ ----
+    void Command8_Click();
+
+signals:
+    // Emitted by the door button once the page is saved; main() ends the program.
+    void quitRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void createButtons();
+    void createPictureBoxes();
+    void createImages();
+    void connectHandlers();
+
+    // ---- shell/ private state ----
+    QImage backgroundTile_;
+    int backgroundTileWidth_ = 0;
+    int backgroundTileHeight_ = 0;
+    QMessageBox* backgroundMessage_ = nullptr;
+
+    // ---- canvas/ private state ----
+    // The page shown on the canvas: saving writes only the page the canvas holds.
+    QString canvasPagePath_;
+
+    // ---- palette/ private state ----
+
+    // ---- catalogue/ private state ----
+};
