@@ -52,8 +52,9 @@ class Form1 : public QWidget, public SharedState {
     Q_OBJECT
 public:
     // `programFolder` holds the resource folders (logos, dibujos, ...).
-    // Start-up (Form_Load) runs here; the window is shown by the caller.
-    explicit Form1(const QString& programFolder, QWidget* parent = nullptr);
+    // Start-up (Form_Load) runs here and ends by closing `splash`, if given;
+    // the window is shown by the caller.
+    explicit Form1(const QString& programFolder, QWidget* splash = nullptr);
     ~Form1() override;
 
     // The current colour as a colour value, rebuilt from its components.
@@ -88,6 +89,7 @@ public:
     // ---- shell/ ----
     void Form_Load();
     void ClearSavedPages();
+    void drawPenSizeBox();
     void ArrangeControls();
     void Form_Paint(QPainter& painter);
     void TileBackground(QPainter& painter, const QString& fileName);
@@ -150,14 +152,13 @@ private:
     void connectHandlers();
 
     // ---- shell/ private state ----
+    QWidget* splash_ = nullptr;
     QImage backgroundTile_;
     int backgroundTileWidth_ = 0;
     int backgroundTileHeight_ = 0;
     QMessageBox* backgroundMessage_ = nullptr;
 
     // ---- canvas/ private state ----
-    // The page shown on the canvas: saving writes only the page the canvas holds.
-    QString canvasPagePath_;
 
     // ---- palette/ private state ----
 
