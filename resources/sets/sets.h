@@ -1,0 +1,11 @@
+// One function per drawing set of the book.
+#pragma once
+
+#include "book.h"
+
+namespace resources {
+
+BookSet pequenosSet();
+BookSet animalesSet();
+
+} // namespace resources
