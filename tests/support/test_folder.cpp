@@ -1,6 +1,8 @@
 // Program folders for tests.
 #include "tests/support/test_folder.h"
 
+#include "resources/gif_writer.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -43,7 +45,13 @@ void TestFolder::writeText(const QString& relative, const QByteArray& content) c
 void TestFolder::writeImage(const QString& relative, const QImage& image) const
 {
     QDir().mkpath(QFileInfo(file(relative)).path());
-    QVERIFY2(image.save(file(relative)), qPrintable("cannot write " + relative));
+    if (!relative.endsWith(".gif", Qt::CaseInsensitive)) {
+        QVERIFY2(image.save(file(relative)), qPrintable("cannot write " + relative));
+        return;
+    }
+    const QByteArray gif = resources::encodeGif(image);
+    QVERIFY2(!gif.isEmpty(), qPrintable("cannot encode " + relative));
+    writeText(relative, gif);
 }
 
 void TestFolder::addSet(const QString& logoName, const QList<QImage>& pages) const
