@@ -1,0 +1,51 @@
+// The coloured pointer as the X server really shows it over the canvas.
+#include "textures_book.h"
+#include "xfixes_cursor.h"
+
+#include <QScreen>
+#include <QSet>
+
+using namespace texturebook;
+using testsupport::TestFolder;
+
+class TestPointerX11 : public QObject {
+    Q_OBJECT
+private slots:
+    void theServerShowsTheArrowInThePickedColour()
+    {
+        TestFolder folder;
+        makeBook(folder, threeTextures());
+        Form1 form(folder.path());
+        form.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.CurrentRed = 10;
+        form.CurrentGreen = 200;
+        form.CurrentBlue = 30;
+        form.UpdateColourCursor();
+        QCursor::setPos(form.Picture1->mapToGlobal(QPoint(20, 20)));
+
+        const QRgb inside = qRgba(10, 200, 30, 255);
+        xfixes::ServerCursor shown;
+        QTRY_VERIFY_WITH_TIMEOUT((shown = xfixes::currentCursor()).image.pixel(6, 6) == inside, 5000);
+        QCOMPARE(shown.image.size(), QSize(32, 32));
+        QCOMPARE(shown.hotSpot, QPoint(0, 0));
+        QSet<QRgb> colours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                colours.insert(shown.image.pixel(x, y));
+        QCOMPARE(colours, QSet<QRgb>({0u, qRgba(0, 0, 0, 255), inside}));
+        QCOMPARE(shown.image, form.Image4->picture().image);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return 77;
+    QApplication app(argc, argv);
+    TestPointerX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_pointer_x11.moc"
