@@ -155,7 +155,8 @@ private slots:
         for (platform::ColourValue key : {kNoKey, kWhiteKey}) {
             const Picture pointer = MakeCursorPicture(Picture::bitmap(picture), 32, 32, stretchMode, 0, key);
             checkPointer(pointer, QSize(32, 32));
-            const QString difference = firstDifference(pointer.image, expectedPointer(picture, kWhite, false));
+            const QString difference =
+                firstDifference(pointer.image, expectedPointer(picture, kWhite, false));
             QVERIFY2(difference.isEmpty(), qPrintable(difference));
         }
     }
@@ -163,7 +164,8 @@ private slots:
     void everyWhitePixelIsTransparentEnclosedOnesIncluded()
     {
         const QImage picture = ringPicture();
-        const Picture pointer = MakeCursorPicture(Picture::bitmap(picture), 0, 0, kWhiteOnBlack, 0, kWhiteKey);
+        const Picture pointer =
+            MakeCursorPicture(Picture::bitmap(picture), 0, 0, kWhiteOnBlack, 0, kWhiteKey);
         checkPointer(pointer, QSize(32, 32));
         QCOMPARE(pointer.image.pixel(10, 10), 0u); // white inside the ring
         const QString difference = firstDifference(pointer.image, expectedPointer(picture, kWhite, true));
@@ -196,8 +198,10 @@ private slots:
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x)
                 picture.setPixel(x, y, (x + y) % 2 ? kBlack : kWhite);
-        const Picture halftone = MakeCursorPicture(Picture::bitmap(picture), 32, 32, kHalftone, 0, kWhiteKey);
-        const Picture whiteOnBlack = MakeCursorPicture(Picture::bitmap(picture), 32, 32, kWhiteOnBlack, 0, kWhiteKey);
+        const Picture halftone =
+            MakeCursorPicture(Picture::bitmap(picture), 32, 32, kHalftone, 0, kWhiteKey);
+        const Picture whiteOnBlack =
+            MakeCursorPicture(Picture::bitmap(picture), 32, 32, kWhiteOnBlack, 0, kWhiteKey);
         const QRgb grey = halftone.image.pixel(9, 9);
         QCOMPARE(qAlpha(grey), 255);
         QVERIFY2(qRed(grey) >= 126 && qRed(grey) <= 129, qPrintable(QString::number(grey, 16)));

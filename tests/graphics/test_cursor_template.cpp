@@ -12,7 +12,10 @@ QString rowLetters(const QImage& image, int y)
     QString letters;
     for (int x = 0; x < image.width(); ++x) {
         const QRgb p = image.pixel(x, y);
-        letters += p == qRgb(0, 0, 0) ? 'K' : p == qRgb(255, 0, 0) ? 'R' : p == qRgb(255, 255, 255) ? 'W' : '?';
+        letters += p == qRgb(0, 0, 0)           ? 'K'
+                   : p == qRgb(255, 0, 0)       ? 'R'
+                   : p == qRgb(255, 255, 255)   ? 'W'
+                                                : '?';
     }
     return letters;
 }

@@ -107,7 +107,8 @@ inline QString tilingError(const QImage& result, const QImage& before, const std
     for (int y = 0; y < result.height(); ++y) {
         for (int x = 0; x < result.width(); ++x) {
             const bool textured = area[size_t(y) * size_t(result.width()) + size_t(x)];
-            const QRgb expected = textured ? tile.pixel(x % tile.width(), y % tile.height()) : before.pixel(x, y);
+            const QRgb expected =
+                textured ? tile.pixel(x % tile.width(), y % tile.height()) : before.pixel(x, y);
             if (result.pixel(x, y) != expected)
                 return QStringLiteral("(%1, %2) is %3, expected %4 (%5)")
                     .arg(x).arg(y).arg(result.pixel(x, y), 8, 16).arg(expected, 8, 16)
