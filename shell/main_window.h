@@ -109,6 +109,8 @@ public:
     void RestoreSnapshot();
     void Command6_Click();
     void Picture6_DblClick();
+    // Empties the undo ring (all four slots, SnapshotIndex 0), for a new page.
+    void ClearSnapshots();
     void FitDrawing();
     void Command7_Click();
 
@@ -159,8 +161,14 @@ private:
     QMessageBox* backgroundMessage_ = nullptr;
 
     // ---- canvas/ private state ----
+    // The pencil and line anchor: X as given, Y rounded.
+    void setAnchor(float X, float Y);
+    // A line in the current colour from the anchor to (X, Y).
+    void lineFromAnchor(float X, float Y);
 
     // ---- palette/ private state ----
+    // Splits a colour value into CurrentRed, CurrentGreen and CurrentBlue.
+    void setCurrentColour(platform::ColourValue colour);
 
     // ---- catalogue/ private state ----
 };
