@@ -1,16 +1,18 @@
-// Tintaro: a colouring book for young children.
+// Tintaro: a colouring book for young children. It opens with the splash
+// window; a click on its drawing opens the main window.
 #include "shell/main_window.h"
+#include "splash/splash_window.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintaro");
-    Form1 window(QApplication::applicationDirPath());
-    QObject::connect(&window, &Form1::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
-    window.setGeometry(window.screen()->geometry());
-    window.showFullScreen();
+    std::unique_ptr<Form1> mainWindow;
+    // The splash deletes itself: closed, or gone once the main window is up.
+    auto* splash = new Form2(QApplication::applicationDirPath(), mainWindow);
+    splash->show();
     return QApplication::exec();
 }

@@ -159,6 +159,7 @@ private:
     int backgroundTileWidth_ = 0;
     int backgroundTileHeight_ = 0;
     QMessageBox* backgroundMessage_ = nullptr;
+    void showBackgroundMessage(const QString& description);
 
     // ---- canvas/ private state ----
     // The pencil and line anchor: X as given, Y rounded.
