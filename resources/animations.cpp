@@ -99,7 +99,7 @@ void ruler(QPainter& p, double t)
     p.drawRect(QRectF(-40, 4, 80, 16));
     for (int i = 0; i <= 16; ++i)
         p.drawLine(QPointF(-36 + i * 4.5, 4), QPointF(-36 + i * 4.5, i % 2 ? 8 : 11));
-    const double end = -34 + 68 * std::min(1.0, t * 1.4);
+    const double end = -34 + 68 * (t + 1.0 / kAnimationFrames);
     p.setPen(QPen(QColor(40, 90, 220), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(-34, 0), QPointF(end, 0));
     p.setPen(QPen(kInk, 1.8));

@@ -1,6 +1,8 @@
 // Drawing pages: black outlines on white, two colours only, no antialiasing.
 #include "line_art.h"
 
+#include "page_cleanup.h"
+
 #include <QTransform>
 
 #include <cmath>
@@ -35,7 +37,9 @@ QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw
         p.setBrush(Qt::white);
         draw(p);
     }
-    return twoColours(image);
+    QImage page = twoColours(image);
+    cleanPage(page);
+    return page;
 }
 
 QImage drawPage(int lineWidth, const PageDrawing& draw)

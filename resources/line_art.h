@@ -19,7 +19,8 @@ using PageDrawing = std::function<void(QPainter&)>;
 
 // A white picture of `width` x `height` on which `draw` paints with a round
 // black pen of `lineWidth` pixels and a white brush, without antialiasing;
-// returned with exactly two colours, pure black and pure white.
+// returned with exactly two colours, pure black and pure white, and cleaned
+// for shrinking (see cleanPage).
 QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw);
 QImage drawPage(int lineWidth, const PageDrawing& draw);
 

@@ -86,13 +86,9 @@ void undoArrow(QPainter& p)
     p.drawPolygon(QPolygonF({QPointF(2, 11), QPointF(13, 4), QPointF(13, 18)}));
 }
 
-// A red ball with a white arrow pointing right, or left when `mirrored`.
-void ballWithArrow(QPainter& p, bool mirrored)
+// A red ball with a white arrow pointing right.
+void ballWithArrow(QPainter& p)
 {
-    if (mirrored) {
-        p.translate(74, 0);
-        p.scale(-1, 1);
-    }
     QRadialGradient ball(QPointF(29, 24), 36);
     ball.setColorAt(0, QColor(255, 120, 110));
     ball.setColorAt(0.6, QColor(225, 30, 30));
@@ -162,8 +158,8 @@ void paletteIcon(QPainter& p)
 QImage printerFace() { return face(67, 67, printer); }
 QImage magnifierFace() { return face(68, 62, magnifier); }
 QImage undoFace() { return face(32, 32, undoArrow); }
-QImage nextPageFace() { return face(74, 67, [](QPainter& p) { ballWithArrow(p, false); }); }
-QImage previousPageFace() { return face(74, 67, [](QPainter& p) { ballWithArrow(p, true); }); }
+QImage nextPageFace() { return face(74, 67, ballWithArrow); }
+QImage previousPageFace() { return nextPageFace().mirrored(true, false); }
 QImage eraserFace() { return face(59, 80, eraser); }
 QImage doorFace() { return face(55, 66, door); }
 QImage windowIcon() { return face(32, 32, paletteIcon); }

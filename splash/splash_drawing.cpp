@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -142,6 +143,75 @@ void scene(QPainter& p)
     child(p);
 }
 
+bool ink(const QImage& image, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < image.width() && y < image.height()
+        && (image.constScanLine(y)[4 * x] | image.constScanLine(y)[4 * x + 1] | image.constScanLine(y)[4 * x + 2]) == 0;
+}
+
+bool inInkBlock(const QImage& image, int x, int y)
+{
+    for (int by = y - 1; by <= y; ++by)
+        for (int bx = x - 1; bx <= x; ++bx)
+            if (ink(image, bx, by) && ink(image, bx + 1, by) && ink(image, bx, by + 1) && ink(image, bx + 1, by + 1))
+                return true;
+    return false;
+}
+
+// Where a line leaves the picture or crosses another one it can come out one
+// pixel thin; those pixels grow into a 2 x 2 block.
+void thickenThinLines(QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!ink(image, x, y) || inInkBlock(image, x, y))
+                continue;
+            const int bx = x + 1 < image.width() ? x : x - 1, by = y + 1 < image.height() ? y : y - 1;
+            for (int j = by; j <= by + 1; ++j)
+                for (int i = bx; i <= bx + 1; ++i)
+                    image.setPixel(i, j, qRgb(0, 0, 0));
+        }
+    }
+}
+
+// The paper area around `start` (4-connected), marking its pixels in `seen`.
+std::vector<QPoint> paperArea(const QImage& image, QPoint start, std::vector<char>& seen)
+{
+    std::vector<QPoint> area{start};
+    seen[std::size_t(start.y()) * image.width() + start.x()] = 1;
+    for (std::size_t i = 0; i < area.size(); ++i) {
+        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = area[i] + d;
+            if (!image.rect().contains(q) || ink(image, q.x(), q.y()))
+                continue;
+            char& s = seen[std::size_t(q.y()) * image.width() + q.x()];
+            if (!s) {
+                s = 1;
+                area.push_back(q);
+            }
+        }
+    }
+    return area;
+}
+
+// Specks of paper left where lines cross at a sharp angle become ink.
+void fillSpecks(QImage& image)
+{
+    constexpr std::size_t kSpeck = 24;
+    std::vector<char> seen(std::size_t(image.width()) * image.height(), 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (seen[std::size_t(y) * image.width() + x] || ink(image, x, y))
+                continue;
+            const std::vector<QPoint> area = paperArea(image, QPoint(x, y), seen);
+            if (area.size() < kSpeck) {
+                for (QPoint q : area)
+                    image.setPixel(q, qRgb(0, 0, 0));
+            }
+        }
+    }
+}
+
 } // namespace
 
 QImage splashDrawing()
@@ -159,5 +229,7 @@ QImage splashDrawing()
         for (int x = 0; x < image.width(); ++x)
             row[x] = (row[x] & 0xFFFFFFu) == 0xFFFFFFu ? kPaper : qRgb(0, 0, 0);
     }
+    thickenThinLines(image);
+    fillSpecks(image);
     return image;
 }
