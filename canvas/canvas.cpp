@@ -65,9 +65,10 @@ void Form1::ColourFill(float X, float Y)
         ? platform::ExtFloodFill(image, x, y, 0, platform::FloodFillType::Border, Picture1->FillColor())
         : platform::ExtFloodFill(image, x, y, platform::GetPixel(image, x, y),
                                  platform::FloodFillType::Surface, Picture1->FillColor());
-    // A refused fill (a press on an outline) leaves nothing new to show.
+    // The canvas repaints from the image as soon as the press is handled; a
+    // refused fill (a press on an outline) leaves nothing new to show.
     if (filled)
-        Picture1->Refresh();
+        Picture1->imageChanged();
 }
 
 void Form1::PencilPress(float X, float Y)
