@@ -74,6 +74,7 @@ void Form1::ArrangeControls()
 {
     // The window covers its screen, so the screen's size is the window's extent.
     const QSize screenSize = screen()->geometry().size();
-    applyPlacement(*this, layout::arrange(currentPlacement(*this), platform::pixelsToTwips(screenSize.width()),
-                                          platform::pixelsToTwips(screenSize.height())));
+    const double screenWidth = platform::pixelsToTwips(screenSize.width());
+    const double screenHeight = platform::pixelsToTwips(screenSize.height());
+    applyPlacement(*this, layout::arrange(currentPlacement(*this), screenWidth, screenHeight));
 }

@@ -4,6 +4,7 @@
 #include "platform/units.h"
 #include "shell/layout_math.h"
 #include "shell/main_window.h"
+#include "tests/support/design_placement.h"
 #include "tests/support/test_folder.h"
 
 #include <QScreen>
@@ -11,34 +12,10 @@
 
 using layout::Placement;
 using layout::TwipRect;
-using platform::twipsToPixels;
+using testsupport::designPlacement;
+using testsupport::inPixels;
 
 namespace {
-
-// The controls as the window definition places them.
-Placement designPlacement()
-{
-    Placement p;
-    p.command1 = {6840, 4800, 855, 1005};
-    p.command2 = {6000, 4800, 855, 1005};
-    p.command3 = {2640, 4800, 855, 1000};
-    p.command4 = {3480, 4680, 855, 1000};
-    p.command5 = {1800, 4800, 855, 975};
-    p.command6 = {5160, 4800, 855, 975};
-    p.command7 = {8160, 4560, 1095, 1095};
-    p.command8 = {8160, 5640, 1095, 1095};
-    p.image2 = {TwipRect{7680, 120, 1350, 1365}, TwipRect{7920, 1200, 1110, 1815}, TwipRect{7800, 2760, 1410, 1215}};
-    p.trivolen = {3600, 4800, 1350, 1365};
-    p.picture4 = {8040, 3960, 975, 975};
-    p.picture5 = {1080, 1440, 5415, 3135};
-    p.picture6 = {0, 0, 1380, 9000};
-    p.picture7 = {1560, 6960, 1455, 1095};
-    for (int i = 0; i < 16; ++i)
-        p.picture2[i] = {i <= 10 ? 960.0 + 600 * i : std::array{1560, 2160, 2760, 5040, 5640}[i - 11],
-                         i <= 10 ? 6480.0 : 6000.0, 495, 375};
-    p.image1Left = 1440;
-    return p;
-}
 
 struct Named {
     QString name;
@@ -60,12 +37,6 @@ QList<Named> visibleControls(const Placement& p)
 }
 
 QRectF inTwips(const TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-// Where the control lands on screen: each value rounded to whole pixels.
-QRect inPixels(const TwipRect& r)
-{
-    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height)};
-}
 
 QRectF twipRectOf(const TwipControl& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
 
@@ -111,14 +82,15 @@ void LayoutTest::placesTheControlsOfA1024By768Screen()
 void LayoutTest::keepsControlsApartAndOnScreen_data()
 {
     QTest::addColumn<QSize>("screen");
-    for (const QSize s : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(3840, 2160)})
+    const QSize sizes[] = {{800, 600}, {1024, 768}, {1366, 768}, {1920, 1080}, {3840, 2160}};
+    for (const QSize s : sizes)
         QTest::newRow(qPrintable(QString("%1x%2").arg(s.width()).arg(s.height()))) << s;
 }
 
 void LayoutTest::keepsControlsApartAndOnScreen()
 {
     QFETCH(QSize, screen);
-    const Placement p = layout::arrange(designPlacement(), screen.width() * 15.0, screen.height() * 15.0);
+    const Placement p = testsupport::placementOn(screen);
     const QList<Named> controls = visibleControls(p);
     const QRectF screenTwips(0, 0, screen.width() * 15.0, screen.height() * 15.0);
     for (const Named& c : controls) {
@@ -129,7 +101,8 @@ void LayoutTest::keepsControlsApartAndOnScreen()
             continue;
         }
         QVERIFY2(screenTwips.contains(inTwips(c.rect)), qPrintable(c.name + " leaves the screen"));
-        QVERIFY2(QRect(QPoint(0, 0), screen).contains(inPixels(c.rect)), qPrintable(c.name + " leaves the screen"));
+        QVERIFY2(QRect(QPoint(0, 0), screen).contains(inPixels(c.rect)),
+                 qPrintable(c.name + " leaves the screen"));
     }
     for (int i = 0; i < controls.size(); ++i) {
         for (int j = i + 1; j < controls.size(); ++j) {
@@ -145,7 +118,7 @@ void LayoutTest::mainWindowIsArrangedOnceForItsScreen()
     const testsupport::TestFolder folder;
     Form1 form(folder.path());
     const QSize screen = form.screen()->geometry().size();
-    const Placement p = layout::arrange(designPlacement(), screen.width() * 15.0, screen.height() * 15.0);
+    const Placement p = testsupport::placementOn(screen);
     auto check = [&] {
         QCOMPARE(twipRectOf(*form.Picture5), inTwips(p.picture5));
         QCOMPARE(form.Picture5->geometry(), inPixels(p.picture5));

@@ -163,7 +163,8 @@ void SplashTest::tickOnAnOutlineRecoloursTheConnectedOutline()
     QCOMPARE(testsupport::countColour(after, toQRgb(chosen.colour)), connected);
     // The rest of the drawing keeps its outlines and its near-white.
     QCOMPARE(testsupport::countColour(after, kBlack), blackBefore - connected);
-    QCOMPARE(testsupport::countColour(after, qRgb(253, 253, 253)), testsupport::countColour(drawing, qRgb(253, 253, 253)));
+    const QRgb nearWhite = qRgb(253, 253, 253);
+    QCOMPARE(testsupport::countColour(after, nearWhite), testsupport::countColour(drawing, nearWhite));
 }
 
 void SplashTest::ticksEvery350Milliseconds()

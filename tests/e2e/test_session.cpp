@@ -1,0 +1,176 @@
+// A child's session with the real program, driven from outside under an X
+// server: the splash, a page coloured, the next page, the door.
+#include "platform/flood_fill.h"
+#include "platform/picture_io.h"
+#include "platform/stretch.h"
+#include "tests/e2e/screen_places.h"
+#include "tests/e2e/x_display.h"
+#include "tests/support/test_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb kRed = 0xFFFF0000u;
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+
+// A page as the canvas shows it once fitted.
+QImage fittedPage(const QString& file, QSize canvas)
+{
+    return platform::stretchKeepingDark(platform::loadPicture(file), canvas);
+}
+
+// A white point inside a closed area of fair size, away from the canvas's edges.
+QPoint pointInsideAnArea(const QImage& canvas)
+{
+    for (int y = 40; y < canvas.height() - 40; y += 23) {
+        for (int x = 40; x < canvas.width() - 40; x += 23) {
+            if (canvas.pixel(x, y) != kWhite)
+                continue;
+            QImage probe = canvas;
+            const QRect area = platform::floodFillSurface(probe, {x, y}, kWhite, kRed);
+            const bool fairSize = area.width() > 30 && area.height() > 30;
+            if (fairSize && canvas.rect().adjusted(1, 1, -1, -1).contains(area))
+                return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+// The splash's white margin ends at its edges, and its drawing is there.
+bool showsSplash(const QImage& screen, const QRect& splash)
+{
+    const int y = splash.bottom() - 1;
+    return screen.pixel(splash.left(), y) == kWhite && screen.pixel(splash.right(), y) == kWhite
+        && screen.pixel(splash.left() - 1, y) != kWhite && screen.pixel(splash.right() + 1, y) != kWhite
+        && testsupport::countColour(screen.copy(splash), kBlack) > 1000;
+}
+
+// Only the tiles of the background picture show in `strip`.
+bool showsBackground(const QImage& screen, const QRect& strip, const QImage& tile)
+{
+    for (int y = strip.top(); y <= strip.bottom(); ++y)
+        for (int x = strip.left(); x <= strip.right(); ++x)
+            if (screen.pixel(x, y) != tile.pixel(x % tile.width(), y % tile.height()))
+                return false;
+    return true;
+}
+
+bool fileAppears(const QString& path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(path) && clock.elapsed() < 10000)
+        QTest::qWait(50);
+    return QFile::exists(path);
+}
+
+} // namespace
+
+class SessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void childColoursAPageAndLeaves_data();
+    void childColoursAPageAndLeaves();
+};
+
+void SessionTest::childColoursAPageAndLeaves_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::newRow("1024x768") << qEnvironmentVariable("DISPLAY");
+    QTest::newRow("1920x1080") << qEnvironmentVariable("TINTARO_DISPLAY_1920");
+}
+
+void SessionTest::childColoursAPageAndLeaves()
+{
+    QFETCH(QString, display);
+    if (display.isEmpty())
+        QSKIP("no X server of that size");
+    const e2e::XDisplay x(display, TINTARO_SCREEN_GRAB);
+    const QSize screen = x.screenshot().size();
+    QVERIFY(!screen.isEmpty());
+    const e2e::ScreenPlaces at = e2e::placesOn(screen);
+
+    // The program folder as installed, the program in it.
+    const testsupport::TestFolder folder(true);
+    QVERIFY(QFile::copy(TINTARO_EXECUTABLE, folder.file("tintaro")));
+    QVERIFY(QFile::setPermissions(folder.file("tintaro"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString set = QDir(folder.file("logos")).entryList(QDir::Files, QDir::Name).first().chopped(4);
+    const QString pages = folder.file("dibujos/" + set + "/");
+
+    QProcess program;
+    const auto stopLeftover = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished();
+    });
+    program.setProcessEnvironment(x.environment());
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(folder.file("tintaro"), {});
+    QVERIFY(program.waitForStarted());
+
+    // The splash shows its drawing at its place; a click on it opens the book.
+    QVERIFY(!x.waitForScreen([&](const QImage& s) { return showsSplash(s, at.splash); }).isNull());
+    x.click(at.splash.topLeft() + QPoint(260, 250));
+
+    // One frameless window over the whole screen, page 1 on the canvas, the
+    // background tiled where no control stands.
+    const QImage page1 = fittedPage(pages + "1.gif", at.canvas.size());
+    const QImage opened = x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == page1; });
+    QVERIFY2(!opened.isNull(), "page 1 never showed on the canvas");
+    const QStringList windows = x.visibleWindows(program.processId());
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(x.windowGeometry(windows.first()), QRect(QPoint(0, 0), screen));
+    QVERIFY(x.isFrameless(windows.first()));
+    const QImage tile = QImage(folder.file("fondo.jpg")).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(showsBackground(opened, at.backgroundGap, tile));
+
+    // A press inside an area floods it with red, the first colour.
+    const QPoint inside = pointInsideAnArea(page1);
+    QVERIFY2(inside.x() >= 0, "page 1 has no closed area to colour");
+    QImage coloured = page1;
+    if (set.contains("peque"))
+        platform::floodFillBorder(coloured, inside, kBlack, kRed);
+    else
+        platform::floodFillSurface(coloured, inside, page1.pixel(inside), kRed);
+    x.click(at.canvas.topLeft() + inside);
+    x.moveTo(at.backgroundGap.topLeft());
+    QVERIFY2(!x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == coloured; }).isNull(),
+             "the area did not turn red, or more than the area did");
+
+    // The next page: the coloured one is kept as "1.bmp", page 2 comes up.
+    x.click(at.nextPage);
+    QVERIFY(fileAppears(pages + "1.bmp"));
+    QCOMPARE(QImage(pages + "1.bmp").convertToFormat(QImage::Format_RGB32), coloured);
+    const QImage page2 = fittedPage(pages + "2.gif", at.canvas.size());
+    QVERIFY(!x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == page2; }).isNull());
+
+    // The door ends the program; the coloured page stays, the untouched one has no copy.
+    x.click(at.door);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QImage(pages + "1.bmp").convertToFormat(QImage::Format_RGB32), coloured);
+    QStringList copies = QDir(pages).entryList(QDir::Files);
+    copies.removeIf([](const QString& name) { return name.endsWith(".gif"); });
+    QCOMPARE(copies, QStringList{"1.bmp"});
+}
+
+int main(int argc, char* argv[])
+{
+    // An X test: skipped without a server. The test itself needs no screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return 77;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_session.moc"
