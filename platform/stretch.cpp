@@ -1,0 +1,207 @@
+// Resampling a picture into a rectangle: separable block reductions per axis, one per stretch mode.
+#include "platform/stretch.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+namespace {
+
+constexpr QRgb kOpaque = 0xFF000000u;
+
+// For each target index along one axis, the source indices it takes its value from.
+struct AxisBlocks {
+    std::vector<int> first;
+    std::vector<int> last;
+};
+
+// Nearest neighbour: the source pixel under the target pixel's centre.
+int nearestSource(int i, int source, int target)
+{
+    return static_cast<int>((2 * static_cast<qint64>(i) + 1) * source / (2 * static_cast<qint64>(target)));
+}
+
+// Shrinking with `covering`: block i runs from floor(i*s/t) to ceil((i+1)*s/t) - 1,
+// so neighbouring blocks touch or overlap and every source index lies in one.
+// Otherwise (or when growing) each block is the single nearest source pixel.
+AxisBlocks axisBlocks(int source, int target, bool covering)
+{
+    AxisBlocks blocks;
+    blocks.first.resize(static_cast<std::size_t>(target));
+    blocks.last.resize(static_cast<std::size_t>(target));
+    const bool shrink = covering && target < source;
+    for (int i = 0; i < target; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (shrink) {
+            const qint64 end = (static_cast<qint64>(i) + 1) * source;
+            blocks.first[k] = static_cast<int>(static_cast<qint64>(i) * source / target);
+            blocks.last[k] = static_cast<int>((end + target - 1) / target) - 1;
+        } else {
+            blocks.first[k] = blocks.last[k] = nearestSource(i, source, target);
+        }
+    }
+    return blocks;
+}
+
+// Darkest by luminance; the colour breaks ties so the choice never depends on order.
+struct Darkest {
+    using Acc = std::uint64_t;
+    static Acc load(QRgb p)
+    {
+        const std::uint64_t lum = 299u * qRed(p) + 587u * qGreen(p) + 114u * qBlue(p);
+        return (lum << 32) | (p & 0x00FFFFFFu);
+    }
+    static Acc merge(Acc a, Acc b) { return std::min(a, b); }
+    static QRgb finish(Acc a, int) { return kOpaque | static_cast<QRgb>(a & 0x00FFFFFFu); }
+};
+
+struct BitwiseAnd {
+    using Acc = QRgb;
+    static Acc load(QRgb p) { return p; }
+    static Acc merge(Acc a, Acc b) { return a & b; }
+    static QRgb finish(Acc a, int) { return kOpaque | a; }
+};
+
+struct BitwiseOr {
+    using Acc = QRgb;
+    static Acc load(QRgb p) { return p; }
+    static Acc merge(Acc a, Acc b) { return a | b; }
+    static QRgb finish(Acc a, int) { return kOpaque | a; }
+};
+
+// Sums of the three components; finish() divides by the pixel count of the block.
+struct Average {
+    struct Acc {
+        std::uint32_t r, g, b;
+    };
+    static Acc load(QRgb p)
+    {
+        return {static_cast<std::uint32_t>(qRed(p)), static_cast<std::uint32_t>(qGreen(p)),
+                static_cast<std::uint32_t>(qBlue(p))};
+    }
+    static Acc merge(Acc a, Acc c) { return {a.r + c.r, a.g + c.g, a.b + c.b}; }
+    static QRgb finish(Acc a, int count)
+    {
+        const auto n = static_cast<std::uint32_t>(count);
+        return qRgb(static_cast<int>((a.r + n / 2) / n), static_cast<int>((a.g + n / 2) / n),
+                    static_cast<int>((a.b + n / 2) / n));
+    }
+};
+
+// Reduces the source rows along x first (one row cached, since neighbouring
+// blocks share at most their edge row), then merges those rows along y.
+template <typename R>
+class Resampler {
+public:
+    Resampler(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys)
+        : source_(source), xs_(xs), ys_(ys), cached_(xs.first.size()), merged_(xs.first.size())
+    {
+    }
+    QImage run();
+
+private:
+    const std::vector<typename R::Acc>& reducedRow(int y);
+    void writeRow(QRgb* out, const std::vector<typename R::Acc>& acc, int rows) const;
+
+    const QImage& source_;
+    const AxisBlocks& xs_;
+    const AxisBlocks& ys_;
+    std::vector<typename R::Acc> cached_;
+    std::vector<typename R::Acc> merged_;
+    int cachedY_ = -1;
+};
+
+template <typename R>
+const std::vector<typename R::Acc>& Resampler<R>::reducedRow(int y)
+{
+    if (y == cachedY_)
+        return cached_;
+    const auto* row = reinterpret_cast<const QRgb*>(source_.constScanLine(y));
+    for (std::size_t i = 0; i < cached_.size(); ++i) {
+        typename R::Acc acc = R::load(row[xs_.first[i]]);
+        for (int x = xs_.first[i] + 1; x <= xs_.last[i]; ++x)
+            acc = R::merge(acc, R::load(row[x]));
+        cached_[i] = acc;
+    }
+    cachedY_ = y;
+    return cached_;
+}
+
+template <typename R>
+void Resampler<R>::writeRow(QRgb* out, const std::vector<typename R::Acc>& acc, int rows) const
+{
+    for (std::size_t i = 0; i < acc.size(); ++i)
+        out[i] = R::finish(acc[i], rows * (xs_.last[i] - xs_.first[i] + 1));
+}
+
+template <typename R>
+QImage Resampler<R>::run()
+{
+    QImage target(static_cast<int>(xs_.first.size()), static_cast<int>(ys_.first.size()),
+                  QImage::Format_RGB32);
+    if (target.isNull())
+        return {};
+    for (int j = 0; j < target.height(); ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
+        const int rows = ys_.last[k] - ys_.first[k] + 1;
+        if (rows == 1) {
+            writeRow(out, reducedRow(ys_.first[k]), 1);
+            continue;
+        }
+        merged_ = reducedRow(ys_.first[k]);
+        for (int y = ys_.first[k] + 1; y <= ys_.last[k]; ++y) {
+            const auto& row = reducedRow(y);
+            for (std::size_t i = 0; i < merged_.size(); ++i)
+                merged_[i] = R::merge(merged_[i], row[i]);
+        }
+        writeRow(out, merged_, rows);
+    }
+    return target;
+}
+
+template <typename R>
+QImage resample(const QImage& source, QSize size, bool covering)
+{
+    const QImage rgb = source.format() == QImage::Format_RGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+    const AxisBlocks xs = axisBlocks(rgb.width(), size.width(), covering);
+    const AxisBlocks ys = axisBlocks(rgb.height(), size.height(), covering);
+    Resampler<R> resampler(rgb, xs, ys);
+    return resampler.run();
+}
+
+bool usable(const QImage& source, QSize size)
+{
+    return !source.isNull() && size.width() > 0 && size.height() > 0;
+}
+
+} // namespace
+
+QImage stretchKeepingDark(const QImage& source, QSize size)
+{
+    if (!usable(source, size))
+        return {};
+    return resample<Darkest>(source, size, true);
+}
+
+QImage stretchBlt(const QImage& source, QSize size, StretchMode mode)
+{
+    if (!usable(source, size))
+        return {};
+    switch (mode) {
+    case StretchMode::BlackOnWhite:
+        return resample<BitwiseAnd>(source, size, true);
+    case StretchMode::WhiteOnBlack:
+        return resample<BitwiseOr>(source, size, true);
+    case StretchMode::Halftone:
+        return resample<Average>(source, size, true);
+    case StretchMode::ColorOnColor:
+        break;
+    }
+    return resample<BitwiseAnd>(source, size, false);
+}
+
+} // namespace platform
