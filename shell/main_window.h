@@ -172,4 +172,12 @@ private:
     void setCurrentColour(platform::ColourValue colour);
 
     // ---- catalogue/ private state ----
+    // The folder of the current set's pages, or an empty text without a set name.
+    QString pageFolder() const;
+    // Puts a page picture in Picture8 as the picture of the current page.
+    void holdPage(const QImage& page);
+    // The set and page whose picture the canvas holds (-1: none yet). A copy
+    // is saved only under the name of the page the canvas really shows.
+    int heldSetIndex_ = -1;
+    int heldPageNumber_ = -1;
 };
