@@ -4,12 +4,14 @@
 
 #include "platform/flood_fill.h"
 #include "platform/units.h"
+#include "shell/faces.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 #include "splash/splash_drawing.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -68,6 +70,7 @@ Form2::Form2(const QString& programFolder, std::unique_ptr<Form1>& mainWindow, s
       programFolder_(programFolder), mainWindow_(mainWindow), clock_(std::move(clock))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
     QPalette white = palette();
     white.setColor(QPalette::Window, platform::toQColor(kWhite));
     setPalette(white);
