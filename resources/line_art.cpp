@@ -3,6 +3,7 @@
 
 #include "page_cleanup.h"
 
+#include <QPainterPathStroker>
 #include <QTransform>
 
 #include <cmath>
@@ -69,6 +70,15 @@ void rect(QPainter& p, const QRectF& r, double radius)
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     shape(p, path);
+}
+
+void tube(QPainter& p, const QPainterPath& centreLine, double width)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    shape(p, stroker.createStroke(centreLine).simplified());
 }
 
 void stroke(QPainter& p, const QPainterPath& path)

@@ -31,6 +31,9 @@ void ellipse(QPainter& p, QPointF centre, double rx, double ry);
 void circle(QPainter& p, QPointF centre, double r);
 void polygon(QPainter& p, const QPolygonF& points);
 void rect(QPainter& p, const QRectF& r, double radius = 0);
+// A tube of `width` along `centreLine` with round ends, outlined: tails,
+// trunks, tentacles, branches.
+void tube(QPainter& p, const QPainterPath& centreLine, double width);
 // An open stroke (no fill).
 void stroke(QPainter& p, const QPainterPath& path);
 void line(QPainter& p, QPointF a, QPointF b);

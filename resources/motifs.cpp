@@ -19,7 +19,8 @@ void sun(QPainter& p, QPointF c, double r, int rays, bool face)
 {
     for (int i = 0; i < rays; ++i) {
         const double a = 360.0 * i / rays;
-        polygon(p, {polar(c, r * 0.9, a - 12), polar(c, r * 1.55, a), polar(c, r * 0.9, a + 12)});
+        polygon(p, {polar(c, r * 0.9, a - 180.0 / rays * 0.75), polar(c, r * 1.7, a),
+                    polar(c, r * 0.9, a + 180.0 / rays * 0.75)});
     }
     circle(p, c, r);
     if (face)
@@ -82,10 +83,10 @@ void tree(QPainter& p, QPointF g, double h)
     polygon(p, {g + QPointF(-w, 0), g + QPointF(-w * 0.6, -h * 0.55), g + QPointF(w * 0.6, -h * 0.55), g + QPointF(w, 0)});
     const QPointF top = g - QPointF(0, h * 0.7);
     const double r = h * 0.3;
-    QPolygonF crown;
-    for (int i = 0; i < 9; ++i)
-        crown << polar(top, r * (i % 2 ? 0.95 : 1.1), 360.0 * i / 9);
-    shape(p, blobPath(crown));
+    QPainterPath crown = ellipsePath(top, r * 0.8, r * 0.8);
+    for (int i = 0; i < 7; ++i)
+        crown = crown.united(ellipsePath(polar(top, r * 0.6, 360.0 * i / 7 - 90), r * 0.45, r * 0.45));
+    shape(p, crown);
 }
 
 void firTree(QPainter& p, QPointF g, double h)

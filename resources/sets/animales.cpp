@@ -1,5 +1,6 @@
 // "animales": animals in their places, for older children.
 #include "motifs.h"
+#include "sets/animales_pages.h"
 #include "sets/sets.h"
 
 namespace resources {
@@ -132,7 +133,7 @@ QImage logo()
 
 BookSet animalesSet()
 {
-    return {"animales", kLine, logo, {catInGarden, snailAndMushrooms, owlAtNight}};
+    return {"animales", kLine, logo, {catInGarden, elephant, snailAndMushrooms, giraffe, owlAtNight, turtle, lion, rabbit}};
 }
 
 } // namespace resources

@@ -9,33 +9,106 @@ constexpr int kLine = 10;
 
 void bigSun(QPainter& p)
 {
-    hills(p, 650, 40, 2);
-    sun(p, QPointF(600, 330), 170, 8, true);
+    hills(p, 680, 40, 2);
+    sun(p, QPointF(600, 340), 200, 8, true);
 }
 
 void bigHouse(QPainter& p)
 {
     hills(p, 700, 20, 2);
-    const QRectF wall(340, 360, 520, 340);
-    rect(p, QRectF(700, 150, 80, 160));
-    polygon(p, {QPointF(280, 370), QPointF(600, 120), QPointF(920, 370)});
+    const QRectF wall(280, 370, 640, 330);
+    rect(p, QRectF(740, 110, 90, 180));
+    polygon(p, {QPointF(210, 380), QPointF(600, 70), QPointF(990, 380)});
     rect(p, wall);
-    rect(p, QRectF(540, 480, 120, 220), 20);
-    rect(p, QRectF(390, 430, 110, 110));
-    rect(p, QRectF(700, 430, 110, 110));
+    rect(p, QRectF(530, 470, 140, 230), 20);
+    rect(p, QRectF(340, 440, 130, 130));
+    rect(p, QRectF(730, 440, 130, 130));
 }
 
 void bigFlower(QPainter& p)
 {
-    hills(p, 700, 30, 2);
-    QPainterPath stem(QPointF(600, 720));
-    stem.cubicTo(QPointF(570, 600), QPointF(630, 480), QPointF(600, 380));
+    hills(p, 720, 30, 2);
+    QPainterPath stem(QPointF(600, 740));
+    stem.cubicTo(QPointF(570, 620), QPointF(630, 480), QPointF(600, 330));
     stroke(p, stem);
-    shape(p, turned(ellipsePath(QPointF(680, 560), 80, 35), QPointF(680, 560), -25));
-    shape(p, turned(ellipsePath(QPointF(520, 600), 80, 35), QPointF(520, 600), 25));
+    shape(p, turned(ellipsePath(QPointF(700, 580), 100, 40), QPointF(700, 580), -25));
+    shape(p, turned(ellipsePath(QPointF(500, 620), 100, 40), QPointF(500, 620), 25));
     for (int i = 0; i < 6; ++i)
-        shape(p, turned(ellipsePath(QPointF(600, 210), 55, 100), QPointF(600, 310), 60.0 * i));
-    circle(p, QPointF(600, 310), 80);
+        shape(p, turned(ellipsePath(QPointF(600, 150), 70, 120), QPointF(600, 280), 60.0 * i));
+    circle(p, QPointF(600, 280), 95);
+}
+
+void beachBall(QPainter& p)
+{
+    hills(p, 700, 25, 2);
+    const QPointF c(600, 380);
+    circle(p, c, 260);
+    for (double bend : {-1.0, 1.0}) {
+        QPainterPath stripe(c + QPointF(0, -260));
+        stripe.cubicTo(c + QPointF(bend * 170, -120), c + QPointF(bend * 170, 120), c + QPointF(0, 260));
+        stroke(p, stripe);
+    }
+    circle(p, c, 45);
+}
+
+void apple(QPainter& p)
+{
+    hills(p, 720, 20, 2);
+    QPainterPath body(QPointF(600, 250));
+    body.cubicTo(QPointF(720, 150), QPointF(900, 230), QPointF(870, 430));
+    body.cubicTo(QPointF(850, 600), QPointF(700, 700), QPointF(600, 640));
+    body.cubicTo(QPointF(500, 700), QPointF(350, 600), QPointF(330, 430));
+    body.cubicTo(QPointF(300, 230), QPointF(480, 150), QPointF(600, 250));
+    shape(p, body);
+    QPainterPath stem(QPointF(600, 250));
+    stem.cubicTo(QPointF(600, 190), QPointF(620, 150), QPointF(650, 120));
+    stroke(p, stem);
+    shape(p, turned(ellipsePath(QPointF(720, 170), 85, 40), QPointF(720, 170), -20));
+}
+
+void car(QPainter& p)
+{
+    hills(p, 690, 0, 1);
+    QPainterPath body(QPointF(180, 590));
+    body.lineTo(180, 450);
+    body.lineTo(380, 430);
+    body.lineTo(470, 280);
+    body.lineTo(800, 280);
+    body.lineTo(910, 430);
+    body.lineTo(1040, 450);
+    body.lineTo(1040, 590);
+    body.closeSubpath();
+    shape(p, body);
+    polygon(p, {QPointF(420, 430), QPointF(490, 315), QPointF(620, 315), QPointF(620, 430)});
+    polygon(p, {QPointF(660, 430), QPointF(660, 315), QPointF(780, 315), QPointF(860, 430)});
+    for (double x : {360.0, 860.0}) {
+        circle(p, QPointF(x, 600), 95);
+        circle(p, QPointF(x, 600), 40);
+    }
+}
+
+void balloons(QPainter& p)
+{
+    hills(p, 740, 20, 2);
+    const QPointF hand(600, 700);
+    const QPointF tops[] = {QPointF(380, 250), QPointF(600, 190), QPointF(820, 260)};
+    for (QPointF top : tops)
+        line(p, hand, top + QPointF(0, 150));
+    for (QPointF top : tops) {
+        polygon(p, {top + QPointF(0, 140), top + QPointF(-25, 175), top + QPointF(25, 175)});
+        ellipse(p, top, 120, 145);
+    }
+}
+
+void iceCream(QPainter& p)
+{
+    polygon(p, {QPointF(470, 420), QPointF(730, 420), QPointF(600, 790)});
+    line(p, QPointF(520, 500), QPointF(690, 520));
+    line(p, QPointF(550, 600), QPointF(660, 610));
+    circle(p, QPointF(510, 370), 110);
+    circle(p, QPointF(690, 370), 110);
+    circle(p, QPointF(600, 230), 120);
+    circle(p, QPointF(600, 95), 45);
 }
 
 QImage logo()
@@ -55,7 +128,7 @@ QImage logo()
 
 BookSet pequenosSet()
 {
-    return {"pequenos", kLine, logo, {bigSun, bigHouse, bigFlower}};
+    return {"pequenos", kLine, logo, {bigSun, bigHouse, bigFlower, beachBall, apple, car, balloons, iceCream}};
 }
 
 } // namespace resources

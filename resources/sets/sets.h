@@ -7,5 +7,9 @@ namespace resources {
 
 BookSet pequenosSet();
 BookSet animalesSet();
+BookSet pequeanimalesSet();
+BookSet marSet();
+BookSet vehiculosSet();
+BookSet espacioSet();
 
 } // namespace resources
