@@ -66,7 +66,7 @@ void ToolSelectorTest::aMissingIconStaysEmptyAndStillWorks()
 {
     testsupport::TestFolder folder;
     testsupport::addColouringBasics(folder);
-    testsupport::addPngSet(folder, "animales.gif", {whitePage()});
+    folder.addSet("animales.gif", {whitePage()});
     folder.remove("gifs/lapiz.gif");
     Form1 form(folder.path());
     QVERIFY(form.Image2[1]->picture().image.isNull());

@@ -18,16 +18,6 @@ void writePng(const TestFolder& folder, const QString& relative, const QImage& i
     QVERIFY2(image.save(folder.file(relative), "PNG"), qPrintable("cannot write " + relative));
 }
 
-void addPngSet(const TestFolder& folder, const QString& logoName, const QList<QImage>& pages)
-{
-    QImage logo(57, 67, QImage::Format_RGB32);
-    logo.fill(Qt::cyan);
-    writePng(folder, "logos/" + logoName, logo);
-    const QString set = logoName.left(logoName.size() - 4);
-    for (int n = 0; n < pages.size(); ++n)
-        writePng(folder, QString("dibujos/%1/%2.gif").arg(set).arg(n + 1), pages[n]);
-}
-
 QList<QRgb> smallPaletteColours()
 {
     return {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(200, 100, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)};
@@ -53,14 +43,14 @@ QList<QSize> toolIconSizes() { return {{90, 91}, {74, 121}, {94, 81}}; }
 
 void addColouringBasics(const TestFolder& folder)
 {
-    writePng(folder, "paletas/paletapeque.bmp", paletteStrip(smallPaletteColours(), 40));
-    writePng(folder, "paletas/paletagrande.bmp", paletteStrip(largePaletteColours(), 60));
+    folder.writeImage("paletas/paletapeque.bmp", paletteStrip(smallPaletteColours(), 40));
+    folder.writeImage("paletas/paletagrande.bmp", paletteStrip(largePaletteColours(), 60));
     const QStringList tools{"pato", "lapiz", "recta"};
     const QList<QColor> shades{Qt::yellow, Qt::darkYellow, Qt::darkCyan};
     for (int i = 0; i < tools.size(); ++i) {
         QImage icon(toolIconSizes()[i], QImage::Format_RGB32);
         icon.fill(shades[i]);
-        writePng(folder, "gifs/" + tools[i] + ".gif", icon);
+        folder.writeImage("gifs/" + tools[i] + ".gif", icon);
     }
     QImage background(16, 16, QImage::Format_RGB32);
     background.fill(Qt::lightGray);

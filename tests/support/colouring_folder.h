@@ -15,12 +15,9 @@ class PictureBox;
 
 namespace testsupport {
 
-// Writes `image` as PNG data under any name, "1.gif" included: the program
-// reads pictures by their content, and Qt writes no GIF.
+// Writes `image` as PNG data under any name, one without an extension
+// included: the program reads pictures by their content.
 void writePng(const TestFolder& folder, const QString& relative, const QImage& image);
-
-// A set: its logo "logos/<logoName>" and its pages "dibujos/<set>/<n>.gif".
-void addPngSet(const TestFolder& folder, const QString& logoName, const QList<QImage>& pages);
 
 // The test palettes: horizontal bands kBandHeight rows high, in the order of
 // the colours below; the small strip is 40 pixels wide, the large one 60.
@@ -32,7 +29,7 @@ QImage paletteStrip(const QList<QRgb>& colours, int width);
 // Sizes of the three tool icons written by addColouringBasics.
 QList<QSize> toolIconSizes();
 
-// Both palettes, the three tool icons and a background picture.
+// Both palettes (BMP), the three tool icons (GIF) and a background picture.
 void addColouringBasics(const TestFolder& folder);
 
 // Sends a mouse event to `box` at the inner pixel `pixel` (its border added).

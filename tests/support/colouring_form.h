@@ -19,7 +19,7 @@ struct ColouringForm {
     ColouringForm(const QString& logoName, const QImage& page)
     {
         addColouringBasics(folder);
-        addPngSet(folder, logoName, {page});
+        folder.addSet(logoName, {page});
         form = std::make_unique<Form1>(folder.path());
         form->Command7_Click();
     }
