@@ -49,6 +49,9 @@ bool bmpComplete(const QByteArray& b)
     const bool plain = compression == 0 || compression == 3 || compression == 6;
     if (!plain)
         return b.size() >= pixelsAt + dataSize;
+    // Larger pictures are refused anyway; bounding them first keeps the product below in range.
+    if (width > kMaxPictureSide || std::abs(height) > kMaxPictureSide)
+        return false;
     const qint64 rowBytes = (width * bits + 31) / 32 * 4;
     return width > 0 && b.size() >= pixelsAt + rowBytes * std::abs(height);
 }
