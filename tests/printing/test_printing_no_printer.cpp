@@ -1,0 +1,69 @@
+// The print button with no printer at all (the print server cannot be
+// reached): the press returns at once, prints nothing and says nothing.
+#include "shell/main_window.h"
+#include "tests/support/test_folder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPrinterInfo>
+#include <QtTest>
+
+class NoPrinterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pressReturnsAtOnceAndPrintsNothing();
+};
+
+void NoPrinterTest::pressReturnsAtOnceAndPrintsNothing()
+{
+    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    testsupport::TestFolder folder;
+    QImage page(120, 90, QImage::Format_RGB32);
+    page.fill(Qt::darkGreen);
+    QVERIFY(QDir().mkpath(folder.file("dibujos/animales")));
+    QVERIFY(QDir().mkpath(folder.file("logos")));
+    // Qt writes no GIF; the program reads a page by its content.
+    QVERIFY(page.save(folder.file("dibujos/animales/1.gif"), "PNG"));
+    QVERIFY(page.save(folder.file("logos/animales.gif"), "PNG"));
+    QVERIFY(page.save(folder.file("fondo.jpg"), "JPEG"));
+    Form1 form(folder.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.DrawingModified = true;
+    const QImage canvas = form.Picture1->Image();
+    const QStringList pdfsBefore = QDir(qEnvironmentVariable("TINTARO_CUPS_PDF_DIR")).entryList({"*.pdf"});
+
+    auto shownWindows = [] {
+        QWidgetList shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                shown << window;
+        return shown;
+    };
+    const QWidgetList windowsBefore = shownWindows();
+
+    QElapsedTimer pressed;
+    pressed.start();
+    QTest::mouseClick(form.Command8, Qt::LeftButton);
+    QVERIFY2(pressed.elapsed() < 1000, qPrintable(QString("the press took %1 ms").arg(pressed.elapsed())));
+    QCOMPARE(form.Picture1->Picture(), canvas); // the first step still happened
+    QCOMPARE(form.Picture1->Image(), canvas);
+    QCOMPARE(form.DrawingModified, true);
+    QTest::qWait(500);
+    QCOMPARE(shownWindows(), windowsBefore); // no message
+    QCOMPARE(QDir(qEnvironmentVariable("TINTARO_CUPS_PDF_DIR")).entryList({"*.pdf"}), pdfsBefore);
+}
+
+int main(int argc, char* argv[])
+{
+    // No print server answers here, whatever the machine has.
+    qputenv("CUPS_SERVER", QDir::tempPath().toLocal8Bit() + "/tintaro-no-cups-here/cups.sock");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    QApplication app(argc, argv);
+    NoPrinterTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_printing_no_printer.moc"
