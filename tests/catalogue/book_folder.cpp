@@ -4,7 +4,6 @@
 #include "shell/main_window.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QtTest>
 
@@ -17,20 +16,14 @@ QImage flatPage(QColor colour, QSize size)
     return page;
 }
 
-void writePicture(const testsupport::TestFolder& folder, const QString& relative, const QImage& page)
-{
-    QVERIFY(QDir().mkpath(QFileInfo(folder.file(relative)).path()));
-    QVERIFY2(page.save(folder.file(relative), "PNG"), qPrintable("cannot write " + relative));
-}
-
 void addSet(const testsupport::TestFolder& folder, const QString& logoName, QColor logoColour,
             const QList<QColor>& pages)
 {
-    writePicture(folder, "logos/" + logoName, flatPage(logoColour, {57, 67}));
+    folder.writeImage("logos/" + logoName, flatPage(logoColour, {57, 67}));
     const QString set = logoName.left(logoName.size() - 4);
     QVERIFY(QDir().mkpath(folder.file("dibujos/" + set)));
     for (int n = 0; n < pages.size(); ++n)
-        writePicture(folder, QString("dibujos/%1/%2.gif").arg(set).arg(n + 1), flatPage(pages[n]));
+        folder.writeImage(QString("dibujos/%1/%2.gif").arg(set).arg(n + 1), flatPage(pages[n]));
 }
 
 void keepCopies(const testsupport::TestFolder& folder) { folder.writeText("configuracion/borra.txt", "NO"); }

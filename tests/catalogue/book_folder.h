@@ -16,10 +16,6 @@ namespace booktest {
 // A page of one flat colour: the colour tells which page the canvas shows.
 QImage flatPage(QColor colour, QSize size = {120, 90});
 
-// Writes a picture under `relative` (for example "dibujos/a/2.gif"). Qt
-// writes no GIF, so the data is always PNG; the program decides by content.
-void writePicture(const testsupport::TestFolder& folder, const QString& relative, const QImage& page);
-
 // A set: logo "logos/<logoName>" in `logoColour` and pages 1.gif.. in the
 // given colours, in the folder named by the logo less its last 4 characters.
 void addSet(const testsupport::TestFolder& folder, const QString& logoName, QColor logoColour,

@@ -164,7 +164,7 @@ void ColouredCopiesTest::copyInAnotherLetterCaseCountsAsAbsent()
 {
     TestFolder folder;
     threePageBook(folder);
-    booktest::writePicture(folder, kSet + "2.BMP", booktest::flatPage(kPaint));
+    folder.writeImage(kSet + "2.BMP", booktest::flatPage(kPaint));
     const QByteArray before = fileDigest(folder.file(kSet + "2.BMP"));
     Form1 form(folder.path());
     form.Command4_Click();

@@ -58,7 +58,7 @@ void NavigationTest::setWithoutFirstPageHasNoPages()
     TestFolder folder;
     booktest::addSet(folder, "a.gif", Qt::cyan, {kRed, kGreen});
     booktest::addSet(folder, "b.gif", Qt::yellow, {});
-    booktest::writePicture(folder, "dibujos/b/2.gif", booktest::flatPage(kBlue));
+    folder.writeImage("dibujos/b/2.gif", booktest::flatPage(kBlue));
     Form1 form(folder.path());
     form.Command5_Click();
     QCOMPARE(form.SetIndex, 1);
@@ -84,7 +84,7 @@ void NavigationTest::pageAfterAGapIsNeverShown()
 {
     TestFolder folder;
     booktest::addSet(folder, "animales.gif", Qt::cyan, {kRed, kGreen});
-    booktest::writePicture(folder, "dibujos/animales/4.gif", booktest::flatPage(kPurple));
+    folder.writeImage("dibujos/animales/4.gif", booktest::flatPage(kPurple));
     Form1 form(folder.path());
     QCOMPARE(form.PageCount, 2);
     for (int press = 0; press < 5; ++press) {

@@ -29,11 +29,8 @@ void flatBook(const TestFolder& folder, const QByteArray& printerSetting)
     page.fill(kInk);
     QImage logo(57, 67, QImage::Format_RGB32);
     logo.fill(Qt::cyan);
-    QVERIFY(QDir().mkpath(folder.file("dibujos/animales")));
-    QVERIFY(QDir().mkpath(folder.file("logos")));
-    // Qt writes no GIF; the program reads a page by its content.
-    QVERIFY(page.save(folder.file("dibujos/animales/1.gif"), "PNG"));
-    QVERIFY(logo.save(folder.file("logos/animales.gif"), "PNG"));
+    folder.writeImage("dibujos/animales/1.gif", page);
+    folder.writeImage("logos/animales.gif", logo);
     folder.writeText("configuracion/impresora.txt", printerSetting);
 }
 

@@ -21,12 +21,9 @@ void NoPrinterTest::pressReturnsAtOnceAndPrintsNothing()
     testsupport::TestFolder folder;
     QImage page(120, 90, QImage::Format_RGB32);
     page.fill(Qt::darkGreen);
-    QVERIFY(QDir().mkpath(folder.file("dibujos/animales")));
-    QVERIFY(QDir().mkpath(folder.file("logos")));
-    // Qt writes no GIF; the program reads a page by its content.
-    QVERIFY(page.save(folder.file("dibujos/animales/1.gif"), "PNG"));
-    QVERIFY(page.save(folder.file("logos/animales.gif"), "PNG"));
-    QVERIFY(page.save(folder.file("fondo.jpg"), "JPEG"));
+    folder.writeImage("dibujos/animales/1.gif", page);
+    folder.writeImage("logos/animales.gif", page);
+    folder.writeImage("fondo.jpg", page);
     Form1 form(folder.path());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
