@@ -1,18 +1,39 @@
 // The two ExtFloodFill rules: span filling with an explicit stack, row access and whole-run painting.
 #include "platform/flood_fill.h"
 
-#include <algorithm>
-#include <bit>
-#include <cstdint>
+#include "platform/fill_rules.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <algorithm>
+#include <limits>
 
 namespace platform {
+namespace fill {
+
+void VisitedBits::start(int width, int height)
+{
+    wordsPerRow_ = (static_cast<std::size_t>(width) + 63) / 64;
+    const auto rows = static_cast<std::size_t>(height);
+    if (bits_.size() < wordsPerRow_ * rows)
+        bits_.resize(wordsPerRow_ * rows);
+    if (rowFill_.size() < rows)
+        rowFill_.resize(rows, 0);
+    if (++fill_ == 0) {
+        std::fill(rowFill_.begin(), rowFill_.end(), 0u);
+        fill_ = 1;
+    }
+}
+
+VisitedBits& VisitedBits::forThisThread()
+{
+    thread_local VisitedBits bits;
+    return bits;
+}
+
+} // namespace fill
+
 namespace {
 
-constexpr QRgb kRgbMask = 0x00FFFFFFu;
+using fill::kRgbMask;
 constexpr QRgb kOpaque = 0xFF000000u;
 
 bool isFillable(const QImage& image)
@@ -29,254 +50,119 @@ struct Seed {
     int dy;
 };
 
-#if defined(__SSE2__)
-// Bit i of the result is set when pixel i of the four at `p` has the RGB value `rgb`.
-inline int matchMask4(const QRgb* p, __m128i rgb)
+struct Bounds {
+    int left = std::numeric_limits<int>::max();
+    int top = std::numeric_limits<int>::max();
+    int right = -1;
+    int bottom = -1;
+    void add(int y, int x0, int x1)
+    {
+        left = std::min(left, x0), right = std::max(right, x1);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+    QRect rect() const { return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)); }
+};
+
+// Paints x0..x1 of `row` at memory speed.
+inline void paintRun(QRgb* row, int x0, int x1, QRgb value)
 {
-    const __m128i pixels = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
-                                         _mm_set1_epi32(static_cast<int>(kRgbMask)));
-    return _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, rgb)));
+    QRgb* p = row + x0;
+    QRgb* const end = row + x1 + 1;
+#if defined(__SSE2__)
+    const __m128i v = _mm_set1_epi32(static_cast<int>(value));
+    for (; p + 4 <= end; p += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+#endif
+    for (; p < end; ++p)
+        *p = value;
 }
-#endif
 
-// The surface rule: a pixel is fillable while it has exactly the surface
-// colour. Painting changes it to the fill colour, which differs, so painted
-// pixels never qualify again and no visited record is needed.
-class SurfaceRule {
-public:
-    explicit SurfaceRule(QRgb surface) : surface_(surface & kRgbMask) {}
-    void setRow(int /*y*/, const QRgb* row) { row_ = row; }
-    bool inside(int x) const { return (row_[x] & kRgbMask) == surface_; }
-    void painted(int /*x0*/, int /*x1*/) {}
-
-    // The last fillable x of the run that holds the fillable `x`, not beyond `limit`.
-    int extendRight(int x, int limit) const
-    {
-#if defined(__SSE2__)
-        const __m128i surface = _mm_set1_epi32(static_cast<int>(surface_));
-        while (x + 4 <= limit) {
-            const int m = matchMask4(row_ + x + 1, surface);
-            if (m != 0xF)
-                return x + std::countr_one(static_cast<unsigned>(m));
-            x += 4;
-        }
-#endif
-        while (x < limit && inside(x + 1))
-            ++x;
-        return x;
-    }
-    int extendLeft(int x) const
-    {
-#if defined(__SSE2__)
-        const __m128i surface = _mm_set1_epi32(static_cast<int>(surface_));
-        while (x >= 4) {
-            const int m = matchMask4(row_ + x - 4, surface);
-            if (m != 0xF)
-                return x - std::countl_one(static_cast<unsigned>(m) << 28);
-            x -= 4;
-        }
-#endif
-        while (x > 0 && inside(x - 1))
-            --x;
-        return x;
-    }
-
-private:
-    QRgb surface_;
-    const QRgb* row_ = nullptr;
-};
-
-// The border rule: a pixel is fillable unless it has the border colour or has
-// been painted already. Painted pixels carry the fill colour, so the visited
-// bits are consulted only for pixels of that colour (which may also have been
-// there before the fill).
-class BorderRule {
-public:
-    BorderRule(const QImage& image, QRgb border, QRgb fill)
-        : border_(border & kRgbMask), fill_(fill & kRgbMask),
-          wordsPerRow_((image.width() + 63) / 64),
-          visited_(static_cast<std::size_t>(wordsPerRow_) * static_cast<std::size_t>(image.height()))
-    {
-    }
-    void setRow(int y, const QRgb* row)
-    {
-        row_ = row;
-        rowBits_ = visited_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(wordsPerRow_);
-    }
-    bool inside(int x) const
-    {
-        const QRgb p = row_[x] & kRgbMask;
-        return p != border_ && (p != fill_ || !visited(x));
-    }
-    void painted(int x0, int x1);
-
-    int extendRight(int x, int limit) const
-    {
-#if defined(__SSE2__)
-        const __m128i border = _mm_set1_epi32(static_cast<int>(border_));
-        const __m128i fill = _mm_set1_epi32(static_cast<int>(fill_));
-        while (x + 4 <= limit) {
-            if ((matchMask4(row_ + x + 1, border) | matchMask4(row_ + x + 1, fill)) != 0)
-                break;
-            x += 4;
-        }
-#endif
-        while (x < limit && inside(x + 1))
-            ++x;
-        return x;
-    }
-    int extendLeft(int x) const
-    {
-#if defined(__SSE2__)
-        const __m128i border = _mm_set1_epi32(static_cast<int>(border_));
-        const __m128i fill = _mm_set1_epi32(static_cast<int>(fill_));
-        while (x >= 4) {
-            if ((matchMask4(row_ + x - 4, border) | matchMask4(row_ + x - 4, fill)) != 0)
-                break;
-            x -= 4;
-        }
-#endif
-        while (x > 0 && inside(x - 1))
-            --x;
-        return x;
-    }
-
-private:
-    bool visited(int x) const { return (rowBits_[x >> 6] >> (x & 63)) & 1u; }
-
-    QRgb border_;
-    QRgb fill_;
-    int wordsPerRow_;
-    std::vector<std::uint64_t> visited_;
-    const QRgb* row_ = nullptr;
-    std::uint64_t* rowBits_ = nullptr;
-};
-
-void BorderRule::painted(int x0, int x1)
+// The run holding the fillable x: one pixel test each way before the wider search,
+// as most runs of line art end at once.
+template <typename Rule>
+inline int runEnd(const Rule& rule, int x, int limit)
 {
-    const int w0 = x0 >> 6;
-    const int w1 = x1 >> 6;
-    const std::uint64_t first = ~std::uint64_t{0} << (x0 & 63);
-    const std::uint64_t last = ~std::uint64_t{0} >> (63 - (x1 & 63));
-    if (w0 == w1) {
-        rowBits_[w0] |= first & last;
-        return;
+    return x < limit && rule.inside(x + 1) ? rule.runEnd(x + 1, limit) : x;
+}
+
+template <typename Rule>
+inline int runStart(const Rule& rule, int x)
+{
+    return x > 0 && rule.inside(x - 1) ? rule.runStart(x - 1) : x;
+}
+
+// The first fillable x in x .. last, or last + 1 when there is none.
+template <typename Rule>
+inline int nextFillable(const Rule& rule, int x, int last)
+{
+    for (; x + 3 <= last; x += 4) {
+        const unsigned stop = rule.stop4(x);
+        if (stop != 0xFu)
+            return x + std::countr_one(stop);
     }
-    rowBits_[w0] |= first;
-    std::fill(rowBits_ + w0 + 1, rowBits_ + w1, ~std::uint64_t{0});
-    rowBits_[w1] |= last;
+    while (x <= last && !rule.inside(x))
+        ++x;
+    return x;
 }
 
 // Span filling after Heckbert and Smith: each popped seed scans its stretch of
 // a row once, paints whole runs and queues the rows above and below only
-// where the new runs reach past the stretch they came from.
+// where a new run reaches past the stretch it came from. All state is local,
+// so it stays in registers across the pixel stores.
 template <typename Rule>
-class SpanFiller {
-public:
-    SpanFiller(QImage& image, Rule& rule, QRgb fill, std::vector<Span>* painted)
-        : rule_(rule), fill_(kOpaque | (fill & kRgbMask)), painted_(painted),
-          bits_(image.bits()), bytesPerLine_(image.bytesPerLine()),
-          width_(image.width()), height_(image.height())
-    {
-    }
-
-    QRect run(QPoint start);
-
-private:
-    QRgb* rowAt(int y) { return reinterpret_cast<QRgb*>(bits_ + y * bytesPerLine_); }
-    void push(int y, int x1, int x2, int dy)
-    {
-        if (y >= 0 && y < height_)
-            stack_.push_back({y, x1, x2, dy});
-    }
-    void paint(int y, int x0, int x1);
-    void scan(const Seed& seed);
-
-    Rule& rule_;
-    QRgb fill_;
-    std::vector<Span>* painted_;
-    uchar* bits_;
-    qsizetype bytesPerLine_;
-    int width_;
-    int height_;
-    QRgb* row_ = nullptr;
-    std::vector<Seed> stack_;
-    int left_ = 0, top_ = 0, right_ = -1, bottom_ = -1;
-};
-
-template <typename Rule>
-void SpanFiller<Rule>::paint(int y, int x0, int x1)
+QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Span>* painted)
 {
-    std::fill(row_ + x0, row_ + x1 + 1, fill_);
-    rule_.painted(x0, x1);
-    if (right_ < left_) {
-        left_ = x0, right_ = x1, top_ = bottom_ = y;
-    } else {
-        left_ = std::min(left_, x0), right_ = std::max(right_, x1);
-        top_ = std::min(top_, y), bottom_ = std::max(bottom_, y);
-    }
-    if (painted_)
-        painted_->push_back({y, x0, x1});
-}
+    uchar* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    const int width = image.width();
+    const int height = image.height();
+    const QRgb value = kOpaque | (fill & kRgbMask);
+    Bounds bounds;
+    std::vector<Seed> stack;
+    stack.reserve(256);
+    auto enterRow = [&](int y) {
+        QRgb* row = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
+        rule.setRow(y, row);
+        return row;
+    };
+    auto paint = [&](QRgb* row, int y, int x0, int x1) {
+        paintRun(row, x0, x1, value);
+        rule.painted(x0, x1);
+        bounds.add(y, x0, x1);
+        if (painted)
+            painted->push_back({y, x0, x1});
+    };
+    auto push = [&](int y, int x1, int x2, int dy) {
+        if (y >= 0 && y < height)
+            stack.push_back({y, x1, x2, dy});
+    };
 
-template <typename Rule>
-void SpanFiller<Rule>::scan(const Seed& s)
-{
-    row_ = rowAt(s.y);
-    rule_.setRow(s.y, row_);
-    int x = s.x1;
-    if (rule_.inside(x)) {
-        // Only the run touching the stretch's left end can reach past it on the left.
-        const int left = rule_.extendLeft(x);
-        const int right = rule_.extendRight(x, width_ - 1);
-        paint(s.y, left, right);
-        push(s.y + s.dy, left, right, s.dy);
-        if (left < s.x1)
-            push(s.y - s.dy, left, s.x1 - 1, -s.dy);
-        if (right > s.x2)
-            push(s.y - s.dy, s.x2 + 1, right, -s.dy);
-        x = right + 2;
-    } else {
-        ++x;
-    }
-    for (; x <= s.x2; ++x) {
-        if (!rule_.inside(x))
-            continue;
-        const int right = rule_.extendRight(x, width_ - 1);
-        paint(s.y, x, right);
-        push(s.y + s.dy, x, right, s.dy);
-        if (right > s.x2)
-            push(s.y - s.dy, s.x2 + 1, right, -s.dy);
-        x = right + 1;
-    }
-}
-
-template <typename Rule>
-QRect SpanFiller<Rule>::run(QPoint start)
-{
-    row_ = rowAt(start.y());
-    rule_.setRow(start.y(), row_);
-    if (!rule_.inside(start.x()))
+    QRgb* row = enterRow(start.y());
+    if (!rule.inside(start.x()))
         return {};
-    const int left = rule_.extendLeft(start.x());
-    const int right = rule_.extendRight(start.x(), width_ - 1);
-    paint(start.y(), left, right);
-    stack_.reserve(256);
+    const int left = runStart(rule, start.x());
+    const int right = runEnd(rule, start.x(), width - 1);
+    paint(row, start.y(), left, right);
     push(start.y() + 1, left, right, 1);
     push(start.y() - 1, left, right, -1);
-    while (!stack_.empty()) {
-        const Seed seed = stack_.back();
-        stack_.pop_back();
-        scan(seed);
+    while (!stack.empty()) {
+        const Seed s = stack.back();
+        stack.pop_back();
+        row = enterRow(s.y);
+        for (int x = s.x1; (x = nextFillable(rule, x, s.x2)) <= s.x2; ++x) {
+            // Only a run holding the stretch's left end can reach past it on the left.
+            const int runLeft = x == s.x1 ? runStart(rule, x) : x;
+            const int runRight = runEnd(rule, x, width - 1);
+            paint(row, s.y, runLeft, runRight);
+            push(s.y + s.dy, runLeft, runRight, s.dy);
+            if (runLeft < s.x1)
+                push(s.y - s.dy, runLeft, s.x1 - 1, -s.dy);
+            if (runRight > s.x2)
+                push(s.y - s.dy, s.x2 + 1, runRight, -s.dy);
+            x = runRight + 1;
+        }
     }
-    return QRect(QPoint(left_, top_), QPoint(right_, bottom_));
-}
-
-template <typename Rule>
-QRect fillWith(QImage& image, QPoint start, Rule& rule, QRgb fill, std::vector<Span>* painted)
-{
-    SpanFiller<Rule> filler(image, rule, fill, painted);
-    return filler.run(start);
+    return bounds.rect();
 }
 
 } // namespace
@@ -287,8 +173,7 @@ QRect floodFillBorder(QImage& image, QPoint start, QRgb border, QRgb fill,
     Q_ASSERT(image.isNull() || image.depth() == 32);
     if (!isFillable(image) || !image.rect().contains(start))
         return {};
-    BorderRule rule(image, border, fill);
-    return fillWith(image, start, rule, fill, painted);
+    return spanFill(image, start, fill::BorderRule(image.width(), image.height(), border), fill, painted);
 }
 
 QRect floodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill,
@@ -299,8 +184,7 @@ QRect floodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill,
         return {};
     if ((surface & kRgbMask) == (fill & kRgbMask))
         return {};
-    SurfaceRule rule(surface);
-    return fillWith(image, start, rule, fill, painted);
+    return spanFill(image, start, fill::SurfaceRule(surface), fill, painted);
 }
 
 bool ExtFloodFill(QImage& image, int x, int y, ColourValue colour, FloodFillType type,

@@ -82,14 +82,19 @@ bool spansCover(const std::vector<Span>& spans, const std::vector<bool>& region,
     return true;
 }
 
-// Few colours, so areas of each colour join up and the fill colour occurs inside areas.
-QImage randomImage(QRandomGenerator& rng, int w, int h)
+// Few colours, so areas of each colour join up and the fill colour occurs inside
+// areas; sparse images have long runs that cross many 64-pixel words.
+QImage randomImage(QRandomGenerator& rng, int w, int h, bool sparse)
 {
-    const QRgb palette[] = {kBlack, kWhite, kWhite, kWhite, kRed, kGreen};
+    const QRgb dense[] = {kBlack, kWhite, kWhite, kWhite, kRed, kGreen};
     QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, palette[rng.bounded(6)]);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int r = static_cast<int>(rng.bounded(60));
+            const QRgb few = r < 2 ? kBlack : r < 5 ? kRed : kWhite;
+            img.setPixel(x, y, sparse ? few : dense[r % 6]);
+        }
+    }
     return img;
 }
 
@@ -366,6 +371,7 @@ void TestFloodFill::matchesReferenceOnRandomImages_data()
         QTest::addRow("%dx%d", w, 13) << w << 13;
     QTest::newRow("1x40") << 1 << 40;
     QTest::newRow("97x61") << 97 << 61;
+    QTest::newRow("300x9") << 300 << 9;
 }
 
 void TestFloodFill::matchesReferenceOnRandomImages()
@@ -374,7 +380,7 @@ void TestFloodFill::matchesReferenceOnRandomImages()
     QFETCH(int, height);
     QRandomGenerator rng(static_cast<quint32>(width * 1000 + height));
     for (int round = 0; round < 30; ++round) {
-        const QImage image = randomImage(rng, width, height);
+        const QImage image = randomImage(rng, width, height, round % 2 == 1);
         const QPoint start(rng.bounded(width), rng.bounded(height));
         const QRgb clicked = image.pixel(start);
         // Border rule with black, and also with a colour other than black.

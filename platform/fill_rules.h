@@ -1,0 +1,245 @@
+// The two ExtFloodFill rules as pixel tests for the span fill: which pixels may be painted, four or eight at a time.
+#pragma once
+
+#include <QRgb>
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace platform::fill {
+
+inline constexpr QRgb kRgbMask = 0x00FFFFFFu;
+
+// Bit i set when pixel p[i] has the RGB value `rgb`.
+inline unsigned matchMask4(const QRgb* p, QRgb rgb)
+{
+#if defined(__SSE2__)
+    const __m128i pixels = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                                         _mm_set1_epi32(static_cast<int>(kRgbMask)));
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(rgb));
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, wanted))));
+#else
+    unsigned m = 0;
+    for (unsigned i = 0; i < 4; ++i)
+        m |= ((p[i] & kRgbMask) == rgb ? 1u : 0u) << i;
+    return m;
+#endif
+}
+
+// True when all eight pixels at `p` have the RGB value `rgb`.
+inline bool allOf8(const QRgb* p, QRgb rgb)
+{
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(kRgbMask));
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(rgb));
+    const __m128i lo = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), mask);
+    const __m128i hi = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4)), mask);
+    const __m128i same = _mm_and_si128(_mm_cmpeq_epi32(lo, wanted), _mm_cmpeq_epi32(hi, wanted));
+    return _mm_movemask_epi8(same) == 0xFFFF;
+#else
+    return (matchMask4(p, rgb) & matchMask4(p + 4, rgb)) == 0xFu;
+#endif
+}
+
+// True when none of the eight pixels at `p` has the RGB value `rgb`.
+inline bool noneOf8(const QRgb* p, QRgb rgb)
+{
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(kRgbMask));
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(rgb));
+    const __m128i lo = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), mask);
+    const __m128i hi = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4)), mask);
+    const __m128i hits = _mm_or_si128(_mm_cmpeq_epi32(lo, wanted), _mm_cmpeq_epi32(hi, wanted));
+    return _mm_movemask_epi8(hits) == 0;
+#else
+    return (matchMask4(p, rgb) | matchMask4(p + 4, rgb)) == 0;
+#endif
+}
+
+// x moved right over pixels that are not `rgb`, not beyond `last`.
+inline int rightWhileNot(const QRgb* row, int x, int last, QRgb rgb)
+{
+    for (; x + 8 <= last && noneOf8(row + x + 1, rgb); x += 8) {
+    }
+    for (; x + 4 <= last; x += 4) {
+        if (const unsigned hit = matchMask4(row + x + 1, rgb))
+            return x + std::countr_zero(hit);
+    }
+    while (x < last && (row[x + 1] & kRgbMask) != rgb)
+        ++x;
+    return x;
+}
+
+// x moved left over pixels that are not `rgb`, not below `first`.
+inline int leftWhileNot(const QRgb* row, int x, int first, QRgb rgb)
+{
+    for (; x - 8 >= first && noneOf8(row + x - 8, rgb); x -= 8) {
+    }
+    for (; x - 4 >= first; x -= 4) {
+        if (const unsigned hit = matchMask4(row + x - 4, rgb))
+            return x - std::countl_zero(hit << 28);
+    }
+    while (x > first && (row[x - 1] & kRgbMask) != rgb)
+        --x;
+    return x;
+}
+
+// The surface rule: a pixel is fillable while it has exactly the surface
+// colour. Painting gives it the fill colour, which differs, so painted pixels
+// never qualify again and nothing needs remembering.
+class SurfaceRule {
+public:
+    explicit SurfaceRule(QRgb surface) : surface_(surface & kRgbMask) {}
+    void setRow(int /*y*/, const QRgb* row) { row_ = row; }
+    bool inside(int x) const { return (row_[x] & kRgbMask) == surface_; }
+    // Bit i set when pixel x + i is not fillable.
+    unsigned stop4(int x) const { return ~matchMask4(row_ + x, surface_) & 0xFu; }
+    void painted(int /*x0*/, int /*x1*/) {}
+
+    // The last fillable x of the run holding the fillable x, not beyond `limit`.
+    int runEnd(int x, int limit) const
+    {
+        for (; x + 8 <= limit && allOf8(row_ + x + 1, surface_); x += 8) {
+        }
+        for (; x + 4 <= limit; x += 4) {
+            if (const unsigned stop = stop4(x + 1))
+                return x + std::countr_zero(stop);
+        }
+        while (x < limit && inside(x + 1))
+            ++x;
+        return x;
+    }
+    // The first fillable x of the run holding the fillable x.
+    int runStart(int x) const
+    {
+        for (; x >= 8 && allOf8(row_ + x - 8, surface_); x -= 8) {
+        }
+        for (; x >= 4; x -= 4) {
+            if (const unsigned stop = stop4(x - 4))
+                return x - std::countl_zero(stop << 28);
+        }
+        while (x > 0 && inside(x - 1))
+            --x;
+        return x;
+    }
+
+private:
+    QRgb surface_;
+    const QRgb* row_ = nullptr;
+};
+
+// One visited bit a pixel. The storage stays with the thread between fills,
+// and a row is cleared only when a fill first reaches it, so a small fill on a
+// large page pays neither for allocating nor for clearing a page-sized mask.
+class VisitedBits {
+public:
+    void start(int width, int height);
+    // Row y's bits, cleared if this fill has not been there yet.
+    std::uint64_t* row(int y)
+    {
+        const auto r = static_cast<std::size_t>(y);
+        std::uint64_t* bits = bits_.data() + r * wordsPerRow_;
+        if (rowFill_[r] != fill_) {
+            std::fill(bits, bits + wordsPerRow_, std::uint64_t{0});
+            rowFill_[r] = fill_;
+        }
+        return bits;
+    }
+    static VisitedBits& forThisThread();
+
+private:
+    std::vector<std::uint64_t> bits_;
+    std::vector<std::uint32_t> rowFill_; // the fill that last cleared each row
+    std::uint32_t fill_ = 0;
+    std::size_t wordsPerRow_ = 0;
+};
+
+// The border rule: a pixel is fillable unless it has the border colour or the
+// fill has painted it already. The fill colour may be in the area before the
+// fill, so painted pixels are told by their visited bits, not by their colour;
+// runs are scanned a word of visited bits at a time.
+class BorderRule {
+public:
+    explicit BorderRule(int width, int height, QRgb border)
+        : border_(border & kRgbMask), visited_(VisitedBits::forThisThread())
+    {
+        visited_.start(width, height);
+    }
+    void setRow(int y, const QRgb* row)
+    {
+        row_ = row;
+        bits_ = visited_.row(y);
+    }
+    bool inside(int x) const { return ((row_[x] & kRgbMask) != border_) & !visited(x); }
+    unsigned stop4(int x) const { return matchMask4(row_ + x, border_) | visited4(x); }
+    void painted(int x0, int x1)
+    {
+        const int w0 = x0 >> 6;
+        const int w1 = x1 >> 6;
+        const std::uint64_t first = ~std::uint64_t{0} << (x0 & 63);
+        const std::uint64_t last = ~std::uint64_t{0} >> (63 - (x1 & 63));
+        if (w0 == w1) {
+            bits_[w0] |= first & last;
+            return;
+        }
+        bits_[w0] |= first;
+        std::fill(bits_ + w0 + 1, bits_ + w1, ~std::uint64_t{0});
+        bits_[w1] |= last;
+    }
+    int runEnd(int x, int limit) const;
+    int runStart(int x) const;
+
+private:
+    bool visited(int x) const { return (bits_[x >> 6] >> (x & 63)) & 1u; }
+    unsigned visited4(int x) const
+    {
+        const int offset = x & 63;
+        std::uint64_t v = bits_[x >> 6] >> offset;
+        if (offset > 60)
+            v |= bits_[(x >> 6) + 1] << (64 - offset);
+        return static_cast<unsigned>(v & 0xFu);
+    }
+
+    QRgb border_;
+    VisitedBits& visited_;
+    const QRgb* row_ = nullptr;
+    std::uint64_t* bits_ = nullptr;
+};
+
+// Within one word of visited bits the run can only reach the first visited
+// pixel, so only the border colour is compared pixel by pixel.
+inline int BorderRule::runEnd(int x, int limit) const
+{
+    while (x < limit) {
+        const int next = x + 1;
+        const int wordLast = std::min(limit, next | 63);
+        const std::uint64_t ahead = bits_[next >> 6] >> (next & 63);
+        const int last = ahead ? std::min(wordLast, next + std::countr_zero(ahead) - 1) : wordLast;
+        x = rightWhileNot(row_, x, last, border_);
+        if (x < wordLast)
+            return x;
+    }
+    return x;
+}
+
+inline int BorderRule::runStart(int x) const
+{
+    while (x > 0) {
+        const int previous = x - 1;
+        const int wordFirst = previous & ~63;
+        const std::uint64_t behind = bits_[previous >> 6] << (63 - (previous & 63));
+        const int first = behind ? std::max(wordFirst, previous - std::countl_zero(behind) + 1) : wordFirst;
+        x = leftWhileNot(row_, x, first, border_);
+        if (x > wordFirst)
+            return x;
+    }
+    return x;
+}
+
+} // namespace platform::fill
