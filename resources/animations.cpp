@@ -64,29 +64,33 @@ void duck(QPainter& p, double t)
     p.translate(0, -bob);
 }
 
+// The pencil writes a wave from the left; its body leans back to the left so
+// it stays inside the picture all the way.
 void pencil(QPainter& p, double t)
 {
-    const double x = 14 + 46 * (0.5 - 0.5 * std::cos(kTwoPi * t));
-    QPainterPath trail(QPointF(8, 108));
-    for (double s = 8; s <= x; s += 1)
-        trail.lineTo(s, 108 + 5 * std::sin(s / 6));
+    auto wave = [](double x) { return 104 + 6 * std::sin(x / 5); };
+    const double x = 30 + 36 * (t + 1.0 / kAnimationFrames);
+    QPainterPath trail(QPointF(6, wave(6)));
+    for (double s = 6; s <= x; s += 1)
+        trail.lineTo(s, wave(s));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(220, 40, 60), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(trail);
     p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.save();
-    p.translate(x, 108 + 5 * std::sin(x / 6));
-    p.rotate(-15);
+    p.translate(x, wave(x));
+    p.rotate(-12);
     p.setBrush(QColor(240, 200, 150));
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-8, -18), QPointF(8, -18)}));      // wood
     p.setBrush(QColor(220, 40, 60));
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(-3, -7), QPointF(3, -7)}));        // lead
     p.setBrush(QColor(255, 210, 40));
-    p.drawRect(QRectF(-8, -78, 16, 60));                                               // body
+    p.drawRect(QRectF(-8, -70, 16, 52));                                               // body
+    p.drawLine(QPointF(0, -70), QPointF(0, -18));
     p.setBrush(QColor(190, 190, 200));
-    p.drawRect(QRectF(-8, -88, 16, 10));                                               // band
+    p.drawRect(QRectF(-8, -80, 16, 10));                                               // band
     p.setBrush(QColor(250, 150, 170));
-    p.drawRoundedRect(QRectF(-8, -100, 16, 12), 4, 4);                                 // eraser
+    p.drawRoundedRect(QRectF(-8, -92, 16, 12), 4, 4);                                  // eraser
     p.restore();
 }
 
@@ -94,7 +98,7 @@ void ruler(QPainter& p, double t)
 {
     p.save();
     p.translate(47, 44);
-    p.rotate(-20);
+    p.rotate(-12);
     p.setBrush(QColor(150, 220, 120));
     p.drawRect(QRectF(-40, 4, 80, 16));
     for (int i = 0; i <= 16; ++i)

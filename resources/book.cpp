@@ -5,7 +5,7 @@
 
 namespace resources {
 
-std::vector<BookSet> book() { return {pequenosSet(), pequeanimalesSet(), animalesSet(), marSet(), vehiculosSet(), espacioSet()}; }
+std::vector<BookSet> book() { return {pequenosSet(), pequeanimalesSet(), animalesSet(), marSet(), vehiculosSet(), espacioSet(), granjaSet(), castilloSet()}; }
 
 QImage drawLogo(QColor badge, const std::function<void(QPainter&)>& draw)
 {

@@ -1,6 +1,7 @@
 // Scenery shared by many pages: sun, clouds, hills, flowers, trees, houses.
 #include "motifs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -72,9 +73,13 @@ void flower(QPainter& p, QPointF g, double h, int petals, double s)
     stroke(p, stem);
     shape(p, turned(ellipsePath(g + QPointF(h * 0.14, -h * 0.35), h * 0.14, h * 0.06), g + QPointF(h * 0.14, -h * 0.35), -30));
     shape(p, turned(ellipsePath(g + QPointF(-h * 0.14, -h * 0.55), h * 0.14, h * 0.06), g + QPointF(-h * 0.14, -h * 0.55), 30));
-    for (int i = 0; i < petals; ++i)
-        circle(p, polar(head, s, 360.0 * i / petals - 90), s * 0.75);
-    circle(p, head, s * 0.7);
+    // Petals long and narrow enough not to overlap, so none is left a sliver.
+    for (int i = 0; i < petals; ++i) {
+        const double a = 360.0 * i / petals - 90;
+        const QPointF centre = polar(head, s * 1.15, a);
+        shape(p, turned(ellipsePath(centre, s * 0.75, s * 0.45), centre, a));
+    }
+    circle(p, head, s * 0.62);
 }
 
 void tree(QPainter& p, QPointF g, double h)
@@ -140,10 +145,13 @@ void butterfly(QPainter& p, QPointF c, double s)
 
 void fence(QPainter& p, double x0, double x1, double g, double h, int posts)
 {
-    rect(p, QRectF(x0, g - h * 0.7, x1 - x0, h * 0.14));
-    rect(p, QRectF(x0, g - h * 0.35, x1 - x0, h * 0.14));
+    // Rails and gaps wide enough to stay worth colouring on a small screen.
+    const double rail = std::max(h * 0.2, 24.0);
     const double step = (x1 - x0) / posts;
-    const double w = step * 0.55;
+    // The rails run from the first post to the last, leaving no stubs.
+    rect(p, QRectF(x0 + step / 2, g - h * 0.8, x1 - x0 - step, rail));
+    rect(p, QRectF(x0 + step / 2, g - h * 0.35, x1 - x0 - step, rail));
+    const double w = step * 0.5;
     for (int i = 0; i < posts; ++i) {
         const double x = x0 + step * (i + 0.5);
         polygon(p, {QPointF(x - w / 2, g), QPointF(x - w / 2, g - h * 0.85), QPointF(x, g - h),

@@ -11,6 +11,7 @@ namespace {
 
 using Histogram = std::map<QRgb, long>; // ordered, so every run is the same
 
+// Counts runs of one colour at a time: line art is mostly long runs.
 Histogram histogramOf(const std::vector<QImage>& frames)
 {
     Histogram histogram;
@@ -18,8 +19,13 @@ Histogram histogramOf(const std::vector<QImage>& frames)
         const QImage image = frame.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                ++histogram[row[x] | 0xFF000000u];
+            for (int x = 0; x < image.width();) {
+                int end = x + 1;
+                while (end < image.width() && row[end] == row[x])
+                    ++end;
+                histogram[row[x] | 0xFF000000u] += end - x;
+                x = end;
+            }
         }
     }
     return histogram;
@@ -133,12 +139,19 @@ IndexedFrames indexFrames(const std::vector<QImage>& frames)
         lookup[entry.first] = nearest(result.palette, entry.first);
     for (const QImage& frame : frames) {
         const QImage image = frame.convertToFormat(QImage::Format_RGB32);
-        std::vector<unsigned char>& indices = result.pixels.emplace_back();
-        indices.reserve(std::size_t(image.width()) * image.height());
+        std::vector<unsigned char>& indices = result.pixels.emplace_back(std::size_t(image.width()) * image.height());
+        std::size_t i = 0;
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                indices.push_back(lookup.at(row[x] | 0xFF000000u));
+            QRgb last = row[0];
+            unsigned char index = lookup.at(last | 0xFF000000u);
+            for (int x = 0; x < image.width(); ++x, ++i) {
+                if (row[x] != last) {
+                    last = row[x];
+                    index = lookup.at(last | 0xFF000000u);
+                }
+                indices[i] = index;
+            }
         }
     }
     return result;

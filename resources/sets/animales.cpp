@@ -39,12 +39,12 @@ void cat(QPainter& p, QPointF g, double s)
 
 void catInGarden(QPainter& p)
 {
-    sun(p, QPointF(1040, 140), 70, 10, true);
+    sun(p, QPointF(1040, 140), 70, 8, true);
     cloud(p, QPointF(250, 130), 260);
     cloud(p, QPointF(700, 90), 200);
     hills(p, 620, 30, 3);
     fence(p, 40, 420, 700, 150, 6);
-    flower(p, QPointF(880, 760), 200, 6, 32);
+    flower(p, QPointF(920, 760), 200, 6, 32);
     flower(p, QPointF(1060, 770), 150, 5, 28);
     cat(p, QPointF(600, 740), 230);
 }

@@ -42,7 +42,7 @@ void elephantHead(QPainter& p, QPointF h)
 
 void elephant(QPainter& p)
 {
-    sun(p, QPointF(130, 120), 70, 9, false);
+    sun(p, QPointF(130, 120), 70, 8, false);
     cloud(p, QPointF(600, 100), 260);
     cloud(p, QPointF(1000, 150), 220);
     hills(p, 600, 25, 3);
@@ -54,7 +54,7 @@ void elephant(QPainter& p)
 
 void giraffe(QPainter& p)
 {
-    sun(p, QPointF(1060, 110), 65, 10, true);
+    sun(p, QPointF(1060, 110), 65, 8, true);
     hills(p, 640, 20, 2);
     rect(p, QRectF(140, 330, 50, 330));
     ellipse(p, QPointF(165, 300), 170, 60);
@@ -78,7 +78,7 @@ void giraffe(QPainter& p)
 void turtle(QPainter& p)
 {
     cloud(p, QPointF(300, 120), 280);
-    sun(p, QPointF(1020, 130), 75, 10, true);
+    sun(p, QPointF(1020, 130), 75, 8, true);
     hills(p, 560, 20, 3);
     const QPointF c(600, 560);
     for (double x : {-170.0, 150.0})
@@ -104,7 +104,7 @@ void turtle(QPainter& p)
 
 void lion(QPainter& p)
 {
-    sun(p, QPointF(140, 130), 70, 10, false);
+    sun(p, QPointF(140, 130), 70, 8, false);
     hills(p, 700, 20, 2);
     const QPointF c(600, 400);
     for (int i = 0; i < 14; ++i) {

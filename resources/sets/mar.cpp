@@ -104,7 +104,7 @@ void crabBeach(QPainter& p)
 
 void sailing(QPainter& p)
 {
-    sun(p, QPointF(1040, 130), 80, 10, true);
+    sun(p, QPointF(1040, 130), 80, 8, true);
     cloud(p, QPointF(300, 120), 280);
     cloud(p, QPointF(700, 80), 200);
     for (double x : {480.0, 560.0}) {

@@ -11,5 +11,7 @@ BookSet pequeanimalesSet();
 BookSet marSet();
 BookSet vehiculosSet();
 BookSet espacioSet();
+BookSet granjaSet();
+BookSet castilloSet();
 
 } // namespace resources

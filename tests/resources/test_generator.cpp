@@ -46,33 +46,39 @@ private slots:
     void twoRunsGiveTheSameFiles();
     void colouredCopiesAreKept();
     void usage();
+
+private:
+    QTemporaryDir dir_; // a generated folder, reused by the next test
 };
 
 void TestGenerator::twoRunsGiveTheSameFiles()
 {
-    QTemporaryDir a, b;
-    QVERIFY(generate(a.path()) && generate(b.path()));
-    const auto first = digests(a.path());
+    QTemporaryDir other;
+    QVERIFY(generate(dir_.path()) && generate(other.path()));
+    const auto first = digests(dir_.path());
     QVERIFY(first.size() > 30);
-    QVERIFY(first == digests(b.path()));
+    QVERIFY(first == digests(other.path()));
 }
 
+// A second run over a folder the program has used rewrites what it ships and
+// leaves the child's coloured copies alone.
 void TestGenerator::colouredCopiesAreKept()
 {
-    QTemporaryDir dir;
-    QVERIFY(generate(dir.path()));
-    const QString set = dir.path() + "/dibujos/" + firstSet(dir.path());
-    QFile copy(set + "/1.bmp");
-    QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("a child's colouring") > 0);
-    copy.close();
-    QFile page(set + "/2.gif");
-    QVERIFY(page.open(QIODevice::WriteOnly) && page.write("damaged") > 0);
-    page.close();
-    const auto before = digests(dir.path());
-    QVERIFY(generate(dir.path()));
-    const auto after = digests(dir.path());
-    QCOMPARE(after.at("/dibujos/" + firstSet(dir.path()) + "/1.bmp"), before.at("/dibujos/" + firstSet(dir.path()) + "/1.bmp"));
-    QVERIFY(after.at("/dibujos/" + firstSet(dir.path()) + "/2.gif") != before.at("/dibujos/" + firstSet(dir.path()) + "/2.gif"));
+    const QString folder = dir_.path();
+    QVERIFY(QFile::exists(folder + "/logos"));
+    const QString copy = "/dibujos/" + firstSet(folder) + "/1.bmp";
+    const QString page = "/dibujos/" + firstSet(folder) + "/2.gif";
+    QFile copyFile(folder + copy);
+    QVERIFY(copyFile.open(QIODevice::WriteOnly) && copyFile.write("a child's colouring") > 0);
+    copyFile.close();
+    QFile pageFile(folder + page);
+    QVERIFY(pageFile.open(QIODevice::WriteOnly) && pageFile.write("damaged") > 0);
+    pageFile.close();
+    const auto before = digests(folder);
+    QVERIFY(generate(folder));
+    const auto after = digests(folder);
+    QCOMPARE(after.at(copy), before.at(copy));
+    QVERIFY(after.at(page) != before.at(page));
     QCOMPARE(after.size(), before.size());
 }
 
