@@ -1,0 +1,232 @@
+// A page change on a 1912 x 1000 canvas as the child makes it: the painted
+// page saved as its coloured copy, the next page loaded and fitted. Also each
+// part alone, so that their shares show. The pages are the shipped book's.
+#include "platform/picture_io.h"
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QSize kCanvas(1912, 1000);
+constexpr double kTwipsPerPixel = 15.0;
+
+// A copy of the shipped program folder's resources (no coloured copies).
+bool copyProgramFolder(const QString& to)
+{
+    const QString from = QStringLiteral(TINTARO_PROGRAM_FOLDER);
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    bool any = false;
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString relative = QDir(from).relativeFilePath(file);
+        if (relative.endsWith(".bmp") && relative.startsWith("dibujos/"))
+            continue;
+        if (!QDir().mkpath(QFileInfo(to + "/" + relative).path()) || !QFile::copy(file, to + "/" + relative))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+// The main window on a copy of the book, its canvas fitted at 1912 x 1000.
+struct Book {
+    QTemporaryDir folder;
+    std::unique_ptr<Form1> form;
+
+    bool open()
+    {
+        if (!folder.isValid() || !copyProgramFolder(folder.path()))
+            return false;
+        form = std::make_unique<Form1>(folder.path());
+        // The frame is the canvas's outer size (a one-pixel border each side) and 120 twips.
+        form->Picture5->Move(0, 0, (kCanvas.width() + 2) * kTwipsPerPixel + 120,
+                             (kCanvas.height() + 2) * kTwipsPerPixel + 120);
+        form->FitDrawing();
+        return form->Picture1->Image().size() == kCanvas && form->PageCount >= 2;
+    }
+    QString copyPath(int page) const
+    {
+        return folder.path() + "/dibujos/" + form->SetName(form->SetIndex) + "/" + QString::number(page) + ".bmp";
+    }
+    // Paints as a tool does: a snapshot, then a change over much of the page.
+    void paint(int i) const
+    {
+        form->SaveSnapshot();
+        QPainter painter(&form->Picture1->persistentImage());
+        painter.fillRect(QRect(40 + i % 50, 40, 900, 700), i % 2 ? Qt::red : Qt::blue);
+        painter.end();
+        form->Picture1->imageChanged();
+        form->DrawingModified = true;
+    }
+    void removeCopies() const
+    {
+        for (int page = 1; page <= form->PageCount; ++page)
+            QFile::remove(copyPath(page));
+    }
+};
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+struct Timing {
+    double wall = 0; // seconds
+    double cpu = 0;  // seconds of this thread: the work itself, without waiting
+};
+
+double threadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+template <typename Step>
+Timing timed(Step step)
+{
+    const double cpuStart = threadCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    return {wall.count(), threadCpuSeconds() - cpuStart};
+}
+
+// Collects the timings of one benchmark and reports their medians.
+class Timings {
+public:
+    void add(benchmark::State& state, Timing timing)
+    {
+        state.SetIterationTime(timing.wall);
+        wall_.push_back(timing.wall);
+        cpu_.push_back(timing.cpu);
+    }
+    void report(benchmark::State& state) const
+    {
+        state.counters["median_ms"] = median(wall_) * 1000;
+        state.counters["median_cpu_ms"] = median(cpu_) * 1000;
+    }
+
+private:
+    std::vector<double> wall_;
+    std::vector<double> cpu_;
+};
+
+// The whole next-page press after painting. Arg 0: the next page has no
+// coloured copy (its GIF is loaded); arg 1: it has one (a canvas-size BMP).
+void BM_PageChange(benchmark::State& state)
+{
+    Book book;
+    if (!book.open()) {
+        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+        return;
+    }
+    const bool nextIsColoured = state.range(0) == 1;
+    Timings timings;
+    int i = 0;
+    for (auto _ : state) {
+        book.removeCopies();
+        const int next = book.form->PageNumber < book.form->PageCount ? book.form->PageNumber + 1 : 1;
+        if (nextIsColoured && !platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(next))) {
+            state.SkipWithError("cannot write a coloured copy");
+            return;
+        }
+        book.paint(i++);
+        timings.add(state, timed([&] { book.form->Command4_Click(); }));
+    }
+    timings.report(state);
+}
+BENCHMARK(BM_PageChange)->ArgName("next_coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The save step alone: the painted canvas written as its coloured copy.
+void BM_SavePaintedPage(benchmark::State& state)
+{
+    Book book;
+    if (!book.open()) {
+        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+        return;
+    }
+    Timings timings;
+    int i = 0;
+    for (auto _ : state) {
+        book.paint(i++);
+        timings.add(state, timed([&] { book.form->SavePage(); }));
+    }
+    timings.report(state);
+}
+BENCHMARK(BM_SavePaintedPage)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The load step alone. Arg 0: a shipped page picture (GIF); arg 1: a
+// canvas-size coloured copy (BMP).
+void BM_LoadPage(benchmark::State& state)
+{
+    Book book;
+    if (!book.open()) {
+        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+        return;
+    }
+    if (state.range(0) == 1 && !platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(1))) {
+        state.SkipWithError("cannot write a coloured copy");
+        return;
+    }
+    Timings timings;
+    for (auto _ : state) {
+        timings.add(state, timed([&] { book.form->LoadPage(); }));
+    }
+    timings.report(state);
+    state.counters["page_px"] = book.form->Picture8->Picture().width() * book.form->Picture8->Picture().height();
+}
+BENCHMARK(BM_LoadPage)->ArgName("coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The fit alone: the loaded page put onto the 1912 x 1000 canvas. Arg 0: a
+// shipped page picture (stretched); arg 1: a canvas-size coloured copy.
+void BM_FitDrawing(benchmark::State& state)
+{
+    Book book;
+    if (!book.open()) {
+        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+        return;
+    }
+    if (state.range(0) == 1) {
+        if (!platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(1))) {
+            state.SkipWithError("cannot write a coloured copy");
+            return;
+        }
+        book.form->LoadPage();
+    }
+    Timings timings;
+    for (auto _ : state)
+        timings.add(state, timed([&] { book.form->FitDrawing(); }));
+    timings.report(state);
+}
+BENCHMARK(BM_FitDrawing)->ArgName("coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
