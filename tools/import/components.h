@@ -1,0 +1,32 @@
+// Connected parts of a line picture: runs of equal pixels joined row to row.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+namespace importer {
+
+enum class Connectivity { Four, Eight };
+
+// Labels of the pixels of one value in a Format_Grayscale8 picture.
+struct Components {
+    int width = 0;
+    std::vector<int> labels; // one a pixel, row by row; -1 for pixels of other values
+    std::vector<int> sizes;  // pixel count of each label
+
+    int count() const { return static_cast<int>(sizes.size()); }
+    int at(int x, int y) const { return labels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Labels the parts of `picture` (Format_Grayscale8) made of pixels equal to
+// `value`, joined through edges (Four) or edges and corners (Eight). Labels
+// run 0..count-1 in the order of each part's first pixel, row by row.
+Components labelComponents(const QImage& picture, uchar value, Connectivity connectivity);
+
+// Sets every pixel of the parts whose `chosen` entry is true to `value`.
+void paintParts(QImage& picture, const Components& parts, const std::vector<char>& chosen, uchar value);
+
+// How many entries of `chosen` are true.
+int countChosen(const std::vector<char>& chosen);
+
+} // namespace importer
