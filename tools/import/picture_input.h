@@ -1,0 +1,35 @@
+// Reading the pictures given to the importer, within limits, with the reason
+// when a file is refused.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace importer {
+
+// Larger files are refused before they are parsed.
+inline constexpr qint64 kMaxPictureFileBytes = 256LL * 1024 * 1024;
+inline constexpr qint64 kMaxSvgFileBytes = 8LL * 1024 * 1024;
+
+struct PictureFile {
+    QImage raster;  // Format_RGB32, transparency flattened onto white; null for SVG
+    QByteArray svg; // the SVG document; empty for a raster picture
+    QSize size;     // natural size in pixels (an SVG's default size)
+    QString error;  // why the file was refused; empty when it was read
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a PNG, JPEG, GIF (first frame), BMP or SVG file, judged by its
+// content. A raster's size is checked against platform::loadPicture's limits
+// before it is decoded. Missing, empty, oversized, damaged or truncated files
+// and any other content come back with `error` set.
+PictureFile readPictureFile(const QString& path);
+
+// The picture drawn into exactly `size` on white: a raster resampled
+// smoothly, an SVG rendered with antialiasing. Format_RGB32; null on failure.
+QImage renderPicture(const PictureFile& picture, QSize size);
+
+} // namespace importer
