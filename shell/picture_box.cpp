@@ -87,8 +87,10 @@ void PictureBox::imageChanged(const QRect& pixels)
 
 void PictureBox::Refresh()
 {
+    // Qt paints the box from the persistent image at its next paint event,
+    // which comes before any further input is handled.
     screenShapes_.clear();
-    repaint();
+    update();
 }
 
 void PictureBox::setBackColor(ColourValue colour)

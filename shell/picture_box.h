@@ -40,7 +40,8 @@ public:
     // A copy of the persistent image (the image read-out).
     QImage Image() const { return image_; }
 
-    // Redraws from the persistent image, dropping screen-only drawings.
+    // Redraws from the persistent image, dropping screen-only drawings. The
+    // repaint is requested, so several refreshes in one handler paint once.
     void Refresh();
 
     platform::ColourValue FillColor() const { return fillColour_; }
