@@ -67,36 +67,44 @@ void normalise(Samples& s)
 
 Samples seconds(double length) { return Samples(std::size_t(length * kSampleRate), 0.0); }
 
+// Next page: a rising pair of bell notes; previous page: the same pair falling.
+Samples pair(bool rising)
+{
+    Samples s = seconds(0.36);
+    addNote(s, 0.00, rising ? 659.25 : 987.77, 0.20, 1.0);
+    addNote(s, 0.11, rising ? 987.77 : 659.25, 0.25, 1.0);
+    return s;
+}
+
+// Next set: a bright rising arpeggio, C E G C.
+Samples arpeggio()
+{
+    Samples s = seconds(0.55);
+    const double notes[] = {523.25, 659.25, 783.99, 1046.50};
+    for (int i = 0; i < 4; ++i)
+        addNote(s, 0.09 * i, notes[i], 0.30, 1.0);
+    return s;
+}
+
+// Pick or erase: a short round drop, pitch rising.
+Samples drop()
+{
+    Samples s = seconds(0.13);
+    addGlide(s, 900, 1500, 1.0);
+    return s;
+}
+
+// Undo: a soft downward swoop.
+Samples swoop()
+{
+    Samples s = seconds(0.32);
+    addGlide(s, 880, 330, 1.0);
+    return s;
+}
+
 Samples synthesise(int n)
 {
-    Samples s;
-    switch (n) {
-    case 1: // next page: a rising pair of notes
-        s = seconds(0.36);
-        addNote(s, 0.00, 659.25, 0.20, 1.0);
-        addNote(s, 0.11, 987.77, 0.25, 1.0);
-        break;
-    case 2: // previous page: the same pair falling
-        s = seconds(0.36);
-        addNote(s, 0.00, 987.77, 0.20, 1.0);
-        addNote(s, 0.11, 659.25, 0.25, 1.0);
-        break;
-    case 3: // next set: a bright rising arpeggio
-        s = seconds(0.55);
-        addNote(s, 0.00, 523.25, 0.30, 1.0);
-        addNote(s, 0.09, 659.25, 0.30, 1.0);
-        addNote(s, 0.18, 783.99, 0.30, 1.0);
-        addNote(s, 0.27, 1046.50, 0.28, 1.0);
-        break;
-    case 4: // pick or erase: a short round drop
-        s = seconds(0.13);
-        addGlide(s, 900, 1500, 1.0);
-        break;
-    default: // undo: a soft downward swoop
-        s = seconds(0.32);
-        addGlide(s, 880, 330, 1.0);
-        break;
-    }
+    Samples s = n <= 2 ? pair(n == 1) : n == 3 ? arpeggio() : n == 4 ? drop() : swoop();
     fade(s, 0.004, n == 4 ? 0.06 : 0.08);
     normalise(s);
     return s;
