@@ -175,7 +175,7 @@ void SplashTest::ticksEvery350Milliseconds()
     QVERIFY(form.Timer1->isActive());
     QVERIFY(!form.Timer1->isSingleShot());
     QCOMPARE(form.fillCount(), 0);
-    QTRY_COMPARE(form.fillCount(), 1);
+    QTRY_VERIFY(form.fillCount() >= 1);
 
     // Ten seconds of ticks: 28 of them, each colouring an area.
     Splash counted(QString(), 6);
