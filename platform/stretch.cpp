@@ -161,6 +161,33 @@ QImage Resampler<R>::run()
     return target;
 }
 
+bool singlePixels(const AxisBlocks& blocks)
+{
+    return blocks.first == blocks.last;
+}
+
+// Every block one pixel (growing, or the same size): a plain copy of the
+// chosen pixels, whatever the mode, with repeated rows copied whole.
+QImage nearestCopy(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys)
+{
+    QImage target(static_cast<int>(xs.first.size()), static_cast<int>(ys.first.size()),
+                  QImage::Format_RGB32);
+    if (target.isNull())
+        return {};
+    for (int j = 0; j < target.height(); ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
+        if (j > 0 && ys.first[k] == ys.first[k - 1]) {
+            std::copy_n(reinterpret_cast<const QRgb*>(target.constScanLine(j - 1)), target.width(), out);
+            continue;
+        }
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(ys.first[k]));
+        for (std::size_t i = 0; i < xs.first.size(); ++i)
+            out[i] = kOpaque | in[xs.first[i]];
+    }
+    return target;
+}
+
 template <typename R>
 QImage resample(const QImage& source, QSize size, bool covering)
 {
@@ -169,6 +196,8 @@ QImage resample(const QImage& source, QSize size, bool covering)
                            : source.convertToFormat(QImage::Format_RGB32);
     const AxisBlocks xs = axisBlocks(rgb.width(), size.width(), covering);
     const AxisBlocks ys = axisBlocks(rgb.height(), size.height(), covering);
+    if (singlePixels(xs) && singlePixels(ys))
+        return nearestCopy(rgb, xs, ys);
     Resampler<R> resampler(rgb, xs, ys);
     return resampler.run();
 }
