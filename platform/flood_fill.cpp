@@ -41,12 +41,15 @@ bool isFillable(const QImage& image)
     return !image.isNull() && image.depth() == 32;
 }
 
-// A stretch of row `y` to scan for fillable runs; the row `y - dy` next to it
-// was painted over x1..x2 (inclusive).
-struct Seed {
+// A painted run x1..x2 of row y, whose neighbours are still to be scanned: the
+// row y + dy ahead over the whole run, and the row y - dy it came from only
+// where the run reaches past that row's run px1..px2.
+struct Segment {
     int y;
     int x1;
     int x2;
+    int px1;
+    int px2;
     int dy;
 };
 
@@ -105,10 +108,10 @@ inline int nextFillable(const Rule& rule, int x, int last)
     return x;
 }
 
-// Span filling after Heckbert and Smith: each popped seed scans its stretch of
-// a row once, paints whole runs and queues the rows above and below only
-// where a new run reaches past the stretch it came from. All state is local,
-// so it stays in registers across the pixel stores.
+// Span filling after Heckbert and Smith: a run is painted as soon as it is
+// found and queued as a segment; a popped segment's row ahead is scanned over
+// the whole run, the row behind only where the run reaches past its parent.
+// All state is local, so it stays in registers across the pixel stores.
 template <typename Rule>
 QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Span>* painted)
 {
@@ -118,7 +121,7 @@ QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Sp
     const int height = image.height();
     const QRgb value = kOpaque | (fill & kRgbMask);
     Bounds bounds;
-    std::vector<Seed> stack;
+    std::vector<Segment> stack;
     stack.reserve(256);
     auto enterRow = [&](int y) {
         QRgb* row = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
@@ -132,9 +135,18 @@ QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Sp
         if (painted)
             painted->push_back({y, x0, x1});
     };
-    auto push = [&](int y, int x1, int x2, int dy) {
-        if (y >= 0 && y < height)
-            stack.push_back({y, x1, x2, dy});
+    // Paints the runs of row y that start in x1..x2 (a run may reach past both ends).
+    auto scan = [&](int y, int x1, int x2, int fromX1, int fromX2, int dy) {
+        if (y < 0 || y >= height || x1 > x2)
+            return;
+        QRgb* row = enterRow(y);
+        for (int x = x1; (x = nextFillable(rule, x, x2)) <= x2; ++x) {
+            const int runLeft = x == x1 ? runStart(rule, x) : x;
+            const int runRight = runEnd(rule, x, width - 1);
+            paint(row, y, runLeft, runRight);
+            stack.push_back({y, runLeft, runRight, fromX1, fromX2, dy});
+            x = runRight + 1;
+        }
     };
 
     QRgb* row = enterRow(start.y());
@@ -143,24 +155,14 @@ QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Sp
     const int left = runStart(rule, start.x());
     const int right = runEnd(rule, start.x(), width - 1);
     paint(row, start.y(), left, right);
-    push(start.y() + 1, left, right, 1);
-    push(start.y() - 1, left, right, -1);
+    // An empty run behind: both rows next to the first run are scanned in full.
+    stack.push_back({start.y(), left, right, right + 1, right, 1});
     while (!stack.empty()) {
-        const Seed s = stack.back();
+        const Segment s = stack.back();
         stack.pop_back();
-        row = enterRow(s.y);
-        for (int x = s.x1; (x = nextFillable(rule, x, s.x2)) <= s.x2; ++x) {
-            // Only a run holding the stretch's left end can reach past it on the left.
-            const int runLeft = x == s.x1 ? runStart(rule, x) : x;
-            const int runRight = runEnd(rule, x, width - 1);
-            paint(row, s.y, runLeft, runRight);
-            push(s.y + s.dy, runLeft, runRight, s.dy);
-            if (runLeft < s.x1)
-                push(s.y - s.dy, runLeft, s.x1 - 1, -s.dy);
-            if (runRight > s.x2)
-                push(s.y - s.dy, s.x2 + 1, runRight, -s.dy);
-            x = runRight + 1;
-        }
+        scan(s.y + s.dy, s.x1, s.x2, s.x1, s.x2, s.dy);
+        scan(s.y - s.dy, s.x1, s.px1 - 1, s.x1, s.x2, -s.dy);
+        scan(s.y - s.dy, s.px2 + 1, s.x2, s.x1, s.x2, -s.dy);
     }
     return bounds.rect();
 }
