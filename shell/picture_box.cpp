@@ -61,7 +61,11 @@ QPointF PictureBox::toPixels(double x, double y) const
 double PictureBox::ScaleWidth() const { return toScale(innerSize().width()); }
 double PictureBox::ScaleHeight() const { return toScale(innerSize().height()); }
 
-void PictureBox::sizeChanged() { resizeImage(innerSize()); }
+void PictureBox::sizeChanged()
+{
+    if (!adoptingPicture_)
+        resizeImage(innerSize());
+}
 
 void PictureBox::resizeImage(QSize inner)
 {
@@ -168,19 +172,24 @@ void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;
     screenShapes_.clear();
-    QSize inner = innerSize();
     if (autoSize_ && !picture.isNull()) {
-        inner = picture.size();
-        setWidth(platform::pixelsToTwips(platform::outerPixels(inner.width(), border_)));
-        setHeight(platform::pixelsToTwips(platform::outerPixels(inner.height(), border_)));
+        adoptingPicture_ = true; // the resize below must not build an image of its own
+        setWidth(platform::pixelsToTwips(platform::outerPixels(picture.width(), border_)));
+        setHeight(platform::pixelsToTwips(platform::outerPixels(picture.height(), border_)));
+        adoptingPicture_ = false;
     }
-    QImage image(inner, QImage::Format_RGB32);
-    image.fill(toQRgb(backColour_));
-    if (!picture.isNull()) {
-        QPainter painter(&image);
-        painter.drawImage(0, 0, picture);
+    const QSize inner = innerSize();
+    if (picture.size() == inner && picture.format() == QImage::Format_RGB32) {
+        image_ = picture; // shared with the picture until either is drawn on
+    } else {
+        QImage image(inner, QImage::Format_RGB32);
+        image.fill(toQRgb(backColour_));
+        if (!picture.isNull()) {
+            QPainter painter(&image);
+            painter.drawImage(0, 0, picture);
+        }
+        image_ = image;
     }
-    image_ = image;
     update();
 }
 

@@ -126,4 +126,5 @@ private:
     QCursor mouseIcon_;
     bool hasMouseIcon_ = false;
     bool pressedInside_ = false;
+    bool adoptingPicture_ = false;
 };
