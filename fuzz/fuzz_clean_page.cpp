@@ -1,0 +1,61 @@
+// The importer's cleaning of a line picture, fed directly: the first byte is
+// the width, the second the gap to close, the rest grey pixels row by row.
+// A cleaned page holds only ink and paper and no area left to fill.
+#include "fuzz_support.h"
+
+#include "clean_page.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxSide = 96;
+
+QImage greyPicture(const std::uint8_t* pixels, std::size_t count, int width)
+{
+    const int height = std::min(kMaxSide, static_cast<int>(count / static_cast<std::size_t>(width)));
+    QImage grey(width, height, QImage::Format_Grayscale8);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(grey.scanLine(y), pixels + static_cast<std::size_t>(y) * width,
+                    static_cast<std::size_t>(width));
+    return grey;
+}
+
+bool onlyInkAndPaper(const QImage& lines)
+{
+    for (int y = 0; y < lines.height(); ++y) {
+        const uchar* row = lines.constScanLine(y);
+        const auto grey = [](uchar v) { return v != importer::kInk && v != importer::kPaper; };
+        if (std::any_of(row, row + lines.width(), grey))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    fuzz::initialise(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 3)
+        return 0;
+    const int width = 1 + data[0] % kMaxSide;
+    const int gap = data[1] % (importer::kMaxGap + 1);
+    if (size - 2 < static_cast<std::size_t>(width))
+        return 0;
+    QImage lines = importer::linesFromGrey(greyPicture(data + 2, size - 2, width));
+    if (lines.isNull())
+        return 0;
+    fuzz::check(onlyInkAndPaper(lines), "binarising left grey");
+    const importer::Cleaning cleaning = importer::cleanLines(lines, gap);
+    fuzz::check(onlyInkAndPaper(lines), "cleaning left grey");
+    fuzz::check(cleaning.areas == importer::countAreas(lines), "the areas counted differ");
+    fuzz::check(importer::fillSmallAreas(lines) == 0, "a cleaned page still has an area too small to fill");
+    return 0;
+}
