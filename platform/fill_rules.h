@@ -134,30 +134,39 @@ private:
     const QRgb* row_ = nullptr;
 };
 
-// One visited bit a pixel. The storage stays with the thread between fills,
-// and a row is cleared only when a fill first reaches it, so a small fill on a
-// large page pays neither for allocating nor for clearing a page-sized mask.
-class VisitedBits {
-public:
-    void start(int width, int height);
-    // Row y's bits, cleared if this fill has not been there yet.
-    std::uint64_t* row(int y)
+// The visited bits of one fill, a row at a time: a row is cleared when the
+// fill first reaches it. A plain view, so the compiler may keep it in registers.
+struct VisitedRows {
+    std::uint64_t* bits;
+    std::uint32_t* rowFill; // the fill that last cleared each row
+    std::uint32_t fill;
+    std::size_t wordsPerRow;
+
+    std::uint64_t* row(int y) const
     {
         const auto r = static_cast<std::size_t>(y);
-        std::uint64_t* bits = bits_.data() + r * wordsPerRow_;
-        if (rowFill_[r] != fill_) {
-            std::fill(bits, bits + wordsPerRow_, std::uint64_t{0});
-            rowFill_[r] = fill_;
+        std::uint64_t* rowBits = bits + r * wordsPerRow;
+        if (rowFill[r] != fill) {
+            std::fill(rowBits, rowBits + wordsPerRow, std::uint64_t{0});
+            rowFill[r] = fill;
         }
-        return bits;
+        return rowBits;
     }
+};
+
+// One visited bit a pixel. The storage stays with the thread between fills, so
+// a small fill on a large page pays neither for allocating nor for clearing a
+// page-sized mask.
+class VisitedBits {
+public:
+    // The rows for a new fill of an image of this size.
+    VisitedRows start(int width, int height);
     static VisitedBits& forThisThread();
 
 private:
     std::vector<std::uint64_t> bits_;
-    std::vector<std::uint32_t> rowFill_; // the fill that last cleared each row
+    std::vector<std::uint32_t> rowFill_;
     std::uint32_t fill_ = 0;
-    std::size_t wordsPerRow_ = 0;
 };
 
 // The border rule: a pixel is fillable unless it has the border colour or the
@@ -166,10 +175,9 @@ private:
 // runs are scanned a word of visited bits at a time.
 class BorderRule {
 public:
-    explicit BorderRule(int width, int height, QRgb border)
-        : border_(border & kRgbMask), visited_(VisitedBits::forThisThread())
+    BorderRule(int width, int height, QRgb border)
+        : border_(border & kRgbMask), visited_(VisitedBits::forThisThread().start(width, height))
     {
-        visited_.start(width, height);
     }
     void setRow(int y, const QRgb* row)
     {
@@ -207,7 +215,7 @@ private:
     }
 
     QRgb border_;
-    VisitedBits& visited_;
+    VisitedRows visited_;
     const QRgb* row_ = nullptr;
     std::uint64_t* bits_ = nullptr;
 };

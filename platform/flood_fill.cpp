@@ -9,18 +9,19 @@
 namespace platform {
 namespace fill {
 
-void VisitedBits::start(int width, int height)
+VisitedRows VisitedBits::start(int width, int height)
 {
-    wordsPerRow_ = (static_cast<std::size_t>(width) + 63) / 64;
+    const std::size_t wordsPerRow = (static_cast<std::size_t>(width) + 63) / 64;
     const auto rows = static_cast<std::size_t>(height);
-    if (bits_.size() < wordsPerRow_ * rows)
-        bits_.resize(wordsPerRow_ * rows);
+    if (bits_.size() < wordsPerRow * rows)
+        bits_.resize(wordsPerRow * rows);
     if (rowFill_.size() < rows)
         rowFill_.resize(rows, 0);
     if (++fill_ == 0) {
         std::fill(rowFill_.begin(), rowFill_.end(), 0u);
         fill_ = 1;
     }
+    return {bits_.data(), rowFill_.data(), fill_, wordsPerRow};
 }
 
 VisitedBits& VisitedBits::forThisThread()
