@@ -107,6 +107,8 @@ void RandomSessionTest::childHammersEveryControl()
     const QString seedNote = QString(" (seed %1)").arg(seed);
 
     const testsupport::TestFolder folder(true);
+    if (QTest::currentTestFailed())
+        return;
     const robustness::FolderState outside = robustness::folderState(folder.path(), "dibujos");
     const QSet<QString> printedBefore = printedFiles();
     Form1 form(folder.path());
