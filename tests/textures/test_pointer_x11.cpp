@@ -23,6 +23,10 @@ private slots:
         form.CurrentGreen = 200;
         form.CurrentBlue = 30;
         form.UpdateColourCursor();
+        // Come in from outside the canvas, so the server looks up the
+        // pointer of the window under it afresh.
+        QCursor::setPos(form.Picture1->mapToGlobal(QPoint(-30, -30)));
+        QTest::qWait(50);
         QCursor::setPos(form.Picture1->mapToGlobal(QPoint(20, 20)));
 
         const QRgb inside = qRgba(10, 200, 30, 255);
