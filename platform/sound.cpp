@@ -2,6 +2,8 @@
 #include "platform/sound.h"
 
 #include <QAudioDevice>
+#include <QFile>
+#include <QtEndian>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -39,7 +41,45 @@ void stopOthers(const QSoundEffect* keep)
     }
 }
 
+constexpr qint64 kMaxWaveBytes = 32 * 1024 * 1024;
+
+quint32 le32(const char* p) { return qFromLittleEndian<quint32>(p); }
+quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
+
+bool isPcmFormat(const QByteArray& chunk)
+{
+    if (chunk.size() < 16)
+        return false;
+    const quint16 format = le16(chunk.constData());
+    const quint16 channels = le16(chunk.constData() + 2);
+    const quint16 bits = le16(chunk.constData() + 14);
+    return format == 1 && channels >= 1 && channels <= 2 && (bits == 8 || bits == 16);
+}
+
 } // namespace
+
+bool isPlayableWave(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxWaveBytes)
+        return false;
+    const QByteArray data = file.readAll();
+    if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE")
+        return false;
+    bool pcm = false;
+    for (qint64 at = 12; at + 8 <= data.size();) {
+        const QByteArray id = data.mid(at, 4);
+        const qint64 size = le32(data.constData() + at + 4);
+        if (at + 8 + size > data.size())
+            return false;
+        if (id == "fmt ")
+            pcm = isPcmFormat(data.mid(at + 8, size));
+        else if (id == "data")
+            return pcm && size > 0;
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
 
 void playSoundAsync(const QString& path)
 {
@@ -49,7 +89,10 @@ void playSoundAsync(const QString& path)
     Q_ASSERT(QThread::currentThread() == app->thread());
     if (QMediaDevices::audioOutputs().isEmpty())
         return;
-    QSoundEffect* effect = effectFor(QFileInfo(path).absoluteFilePath());
+    const QString key = QFileInfo(path).absoluteFilePath();
+    if (!effects().contains(key) && !isPlayableWave(key))
+        return;
+    QSoundEffect* effect = effectFor(key);
     stopOthers(effect);
     effect->play();
 }

@@ -59,6 +59,7 @@ class TestSound : public QObject {
 private slots:
     void initTestCase();
     void missingFileIsSilentAndImmediate();
+    void onlyWholePcmWavesArePlayable();
     void soundPlaysThroughOneCachedEffect();
 
 private:
@@ -70,6 +71,31 @@ void TestSound::initTestCase()
     QVERIFY(dir_.isValid());
     QVERIFY(writeTone(dir_.filePath("sonido1.wav"), 440, 0.3));
     QVERIFY(writeTone(dir_.filePath("sonido2.wav"), 660, 0.3));
+}
+
+void TestSound::onlyWholePcmWavesArePlayable()
+{
+    const QString good = dir_.filePath("sonido1.wav");
+    QVERIFY(isPlayableWave(good));
+    QFile original(good);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    auto variant = [this](const QString& name, const QByteArray& content) {
+        QFile out(dir_.filePath(name));
+        return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() ? out.fileName()
+                                                                                     : QString();
+    };
+    QVERIFY(!isPlayableWave(variant("truncated.wav", bytes.left(bytes.size() / 2))));
+    QVERIFY(!isPlayableWave(variant("header.wav", bytes.left(30))));
+    QVERIFY(!isPlayableWave(variant("empty.wav", {})));
+    QVERIFY(!isPlayableWave(variant("text.wav", "RIFF this is not a sound at all")));
+    QByteArray float32 = bytes;
+    float32[20] = 3; // IEEE float samples
+    QVERIFY(!isPlayableWave(variant("float.wav", float32)));
+    QVERIFY(!isPlayableWave(dir_.filePath("missing.wav")));
+    // A broken file is never handed to the sound backend.
+    playSoundAsync(dir_.filePath("truncated.wav"));
+    QVERIFY(effectFor(dir_.filePath("truncated.wav")) == nullptr);
 }
 
 void TestSound::missingFileIsSilentAndImmediate()
