@@ -73,6 +73,9 @@ public:
     Child(const QString& folder, quint32 seed)
     {
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        process_.setProcessEnvironment(environment);
         process_.start(QCoreApplication::applicationDirPath() + "/robustness_kill_child",
                        {folder, QString::number(seed)});
     }
@@ -202,7 +205,7 @@ void KillTest::killOnce(const QString& folder, quint32 seed, QRandomGenerator& r
         clock.start();
         const int lifetime = random.bounded(50, 1500);
         while (clock.elapsed() < lifetime)
-            if (child.process().waitForReadyRead(lifetime - int(clock.elapsed())))
+            if (child.process().waitForReadyRead(std::max(1, lifetime - int(clock.elapsed()))))
                 while (child.process().canReadLine())
                     takeLine(child.line(), copies);
     }
