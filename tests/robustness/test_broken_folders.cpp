@@ -1,7 +1,7 @@
 // The main window on broken program folders: every resource missing,
 // emptied, cut short, of another format, 1 x 1 or 20000 x 20000 pixels, or a
 // folder, in turn; the whole folder read-only; a set of 5,000 pages; 1,000
-// sets. Each time the window starts quickly, stays usable under a random
+// sets; logo names that make odd or no set names. Each time the window starts quickly, stays usable under a random
 // session, keeps the child's work and writes nothing outside "dibujos".
 #include "platform/picture_io.h"
 #include "shell/main_window.h"
@@ -21,6 +21,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
@@ -120,6 +121,7 @@ private slots:
     void readOnlyProgramFolder();
     void setOfFiveThousandPages();
     void thousandSets();
+    void oddSetNames();
     void cleanupTestCase();
 
 private:
@@ -298,6 +300,45 @@ void BrokenFoldersTest::thousandSets()
         QTest::mouseClick(form->Command5, Qt::LeftButton);
     QCOMPARE(form->SetName(form->SetIndex), QString("z0001"));
     QCOMPARE(form->Picture8->Picture(), page);
+}
+
+// Logo names that give no set name, or one no page folder should have: each
+// set is visited and painted, and nothing lands outside "dibujos".
+void BrokenFoldersTest::oddSetNames()
+{
+    const auto folder = copyOf(*shipped_);
+    const QByteArray logo = [&] {
+        QFile file(folder->file("logos/animales.gif"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    const QStringList names{"ab", ".gif", "b..gif", "c\nd.gif", QString(250, 'e') + ".gif", "f .gif",
+                            "\\g.gif", "peque.gif"};
+    const QImage page = testsupport::outlinedPage({200, 150}, {QRect(20, 20, 160, 110)});
+    for (const QString& name : names) {
+        folder->writeText("logos/" + name, logo);
+        if (name.size() > 4)
+            folder->writeImage("dibujos/" + name.chopped(4) + "/1.gif", page);
+    }
+    // A name that is not UTF-8, as a copy from another system may bring.
+    const QByteArray raw = QFile::encodeName(folder->file("logos/")) + "\xff\xfe.gif";
+    const int fd = ::creat(raw.constData(), 0644);
+    QVERIFY(fd >= 0 && ::close(fd) == 0);
+    const robustness::FolderState before = robustness::folderState(folder->path());
+    std::unique_ptr<Form1> form;
+    QVERIFY(timedStart(folder->path(), form) <= kStartLimitMs);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    for (int i = 0; i <= form->File1.ListCount(); ++i) {
+        testsupport::clickBox(form->Picture1, form->Picture1->rect().center() / 2);
+        QTest::mouseClick(form->Command5, Qt::LeftButton);
+    }
+    QVERIFY(folder->exists("dibujos/f /1.bmp"));
+    QVERIFY(folder->exists("dibujos/c\nd/1.bmp"));
+    QVERIFY(folder->exists("dibujos/" + QString(250, 'e') + "/1.bmp"));
+    useAndLeave(*folder, *form, 11);
+    const QStringList changes = robustness::differences(before, robustness::folderState(folder->path()));
+    QVERIFY2(onlyCopies(changes), qPrintable("written outside the coloured copies:\n" + changes.join('\n')));
+    checkWritten(*folder, changes);
 }
 
 void BrokenFoldersTest::cleanupTestCase()
