@@ -65,67 +65,73 @@ Action RandomSession::pick()
 
 int RandomSession::perform(Action action)
 {
-    int sent = 0;
-    switch (action) {
-    case Action::Stroke:
-        sent = stroke();
-        break;
-    case Action::Palette:
-        sent = pressOn(form_.Picture6, anyPixelOf(form_.Picture6), anyButton());
-        break;
-    case Action::PaletteDoubleClick:
-        if (reachable(form_.Picture6)) {
-            const QPoint at = anyPixelOf(form_.Picture6);
-            sent = pressOn(form_.Picture6, at, Qt::LeftButton);
-            send(form_.Picture6, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
-            send(form_.Picture6, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-            sent += 2;
-        }
-        break;
-    case Action::Swatch: {
-        PictureBox* swatch = form_.Picture2[static_cast<std::size_t>(random_.bounded(16))];
-        sent = pressOn(swatch, anyPixelOf(swatch), anyButton());
-        break;
-    }
-    case Action::PenSize:
-        sent = clickOn(form_.Picture4);
-        break;
-    case Action::Texture:
-        sent = pressOn(form_.Picture7, anyPixelOf(form_.Picture7),
-                       random_.bounded(2) ? Qt::LeftButton : Qt::RightButton);
-        break;
-    case Action::Tool:
-        sent = clickOn(form_.Image2[static_cast<std::size_t>(random_.bounded(3))]);
-        break;
-    case Action::Undo:
-        sent = clickOn(form_.Command6);
-        break;
-    case Action::PageAsLoaded:
-        sent = clickOn(form_.Command7);
-        break;
-    case Action::PreviousPage:
-        sent = clickOn(form_.Command3);
-        break;
-    case Action::NextPage:
-        sent = clickOn(form_.Command4);
-        break;
-    case Action::NextSet:
-        sent = clickOn(form_.Command5);
-        break;
-    case Action::Erase:
-        sent = clickOn(form_.Command1);
-        break;
-    case Action::Print:
-        sent = clickOn(form_.Command8);
-        break;
-    case Action::Door:
-        sent = clickOn(form_.Command2);
-        break;
-    }
+    QWidget* button = buttonOf(action);
+    const int sent = button != nullptr ? clickOn(button) : sendEvents(action);
     if (sent > 0)
         ++performed_[actionName(action)];
     QCoreApplication::processEvents();
     return sent;
+}
+
+// The control that a plain click performs `action` on; null for the others.
+QWidget* RandomSession::buttonOf(Action action)
+{
+    switch (action) {
+    case Action::PenSize:
+        return form_.Picture4;
+    case Action::Tool:
+        return form_.Image2[static_cast<std::size_t>(random_.bounded(3))];
+    case Action::Undo:
+        return form_.Command6;
+    case Action::PageAsLoaded:
+        return form_.Command7;
+    case Action::PreviousPage:
+        return form_.Command3;
+    case Action::NextPage:
+        return form_.Command4;
+    case Action::NextSet:
+        return form_.Command5;
+    case Action::Erase:
+        return form_.Command1;
+    case Action::Print:
+        return form_.Command8;
+    case Action::Door:
+        return form_.Command2;
+    default:
+        return nullptr;
+    }
+}
+
+int RandomSession::sendEvents(Action action)
+{
+    switch (action) {
+    case Action::Stroke:
+        return stroke();
+    case Action::Palette:
+        return pressOn(form_.Picture6, anyPixelOf(form_.Picture6), anyButton());
+    case Action::PaletteDoubleClick:
+        return doubleClick(form_.Picture6);
+    case Action::Swatch: {
+        PictureBox* swatch = form_.Picture2[static_cast<std::size_t>(random_.bounded(16))];
+        return pressOn(swatch, anyPixelOf(swatch), anyButton());
+    }
+    case Action::Texture:
+        return pressOn(form_.Picture7, anyPixelOf(form_.Picture7),
+                       random_.bounded(2) ? Qt::LeftButton : Qt::RightButton);
+    default:
+        return 0;
+    }
+}
+
+int RandomSession::doubleClick(QWidget* box)
+{
+    if (!reachable(box))
+        return 0;
+    const QPoint at = anyPixelOf(box);
+    pressOn(box, at, Qt::LeftButton);
+    send(box, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    send(box, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    return 4;
 }
 
 // A press, a wandering drag that may leave the canvas and come back, and a release.

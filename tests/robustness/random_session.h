@@ -55,7 +55,10 @@ public:
     const QMap<QString, int>& performed() const { return performed_; }
 
 private:
+    QWidget* buttonOf(Action action);
+    int sendEvents(Action action);
     int stroke();
+    int doubleClick(QWidget* box);
     int pressOn(QWidget* box, QPoint pixel, Qt::MouseButton button);
     int clickOn(QWidget* widget);
     QPoint anyPixelOf(const QWidget* box);
