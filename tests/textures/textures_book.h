@@ -32,6 +32,8 @@ inline void makeBook(const testsupport::TestFolder& folder, const QList<QPair<QS
     QPainter(&strip).fillRect(0, 100, 80, 100, QColor(10, 200, 30));
     folder.writeImage("paletas/paletagrande.bmp", strip);
     folder.writeImage("paletas/paletapeque.bmp", strip);
+    // A background, so no message box about a missing one takes the pointer.
+    folder.writeImage("fondo.jpg", solid({16, 16}, qRgb(200, 220, 255)));
     QDir().mkpath(folder.file("texturas"));
     for (const auto& [name, picture] : textures)
         folder.writeImage("texturas/" + name, picture);
