@@ -10,7 +10,11 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
+
+#include <unistd.h>
 
 using robustness::ChildProcess;
 
@@ -63,6 +67,7 @@ private slots:
     void secondStartShowsTheFirstAndTouchesNothing_data();
     void secondStartShowsTheFirstAndTouchesNothing();
     void aLockLeftByAKilledProgramIsTakenOver();
+    void aReadOnlyFolderStillHasOneProgram();
 };
 
 void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing_data()
@@ -118,6 +123,29 @@ void SecondStartTest::aLockLeftByAKilledProgramIsTakenOver()
     ChildProcess third(folder.file("tintaro"), {});
     QVERIFY2(third.endsWell(kBoundMs), "a start while the new program runs did not end");
     QVERIFY2(next.waitForLine("shown", kBoundMs), "the new program's socket was not reached");
+}
+
+// No lock file can be made there, and nothing can be saved either: the
+// program still starts, and a second start still finds it by its socket.
+void SecondStartTest::aReadOnlyFolderStillHasOneProgram()
+{
+    const testsupport::TestFolder folder(true);
+    installProgram(folder);
+    const QString root = folder.path();
+    if (geteuid() != 0 || QProcess::execute("mount", {"--bind", root, root}) != 0)
+        QSKIP("making a folder read-only for root needs permission to mount");
+    const auto unmount = qScopeGuard([&] {
+        if (QProcess::execute("umount", {root}) != 0)
+            qWarning("could not unmount %s", qPrintable(root));
+    });
+    QCOMPARE(QProcess::execute("mount", {"-o", "remount,bind,ro", root, root}), 0);
+    ChildProcess first(windowChild(), {"first", root});
+    QVERIFY(first.waitForLine("ready", kBoundMs));
+    QVERIFY(!QFileInfo::exists(folder.file(".tintaro.lock")));
+    ChildProcess second(folder.file("tintaro"), {});
+    QVERIFY2(second.endsWell(kBoundMs), "the second start did not end by itself with status 0");
+    QVERIFY2(first.waitForLine("shown", kBoundMs), "the first program was not asked to show itself");
+    first.kill();
 }
 
 QTEST_MAIN(SecondStartTest)
