@@ -2,6 +2,8 @@
 // renamed into place, and deletions that look at the name, not its target.
 #include "platform/owned_folder.h"
 
+#include "platform/descriptor.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -15,30 +17,6 @@
 
 namespace platform {
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    Descriptor& operator=(Descriptor&& other) noexcept
-    {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    void reset()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-    }
-
-private:
-    int fd_;
-};
 
 // A folder below the root, opened, and the last name of the path in it.
 struct Place {
@@ -61,28 +39,16 @@ Place placeOf(const QString& root, const QString& relative)
             return place;
         }
     }
-    place.folder = Descriptor(::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    for (qsizetype i = 0; place.folder.get() >= 0 && i + 1 < names.size(); ++i)
-        place.folder = Descriptor(::openat(place.folder.get(), names[i].constData(),
-                                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (place.folder.get() < 0)
-        place.error = errno;
+    int next = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (qsizetype i = 0; next >= 0 && i + 1 < names.size(); ++i) {
+        place.folder = Descriptor(next);
+        next = ::openat(place.folder.get(), names[i].constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    }
+    // errno is read before any close, which may change it.
+    place.error = next < 0 ? errno : 0;
+    place.folder = Descriptor(next);
     place.name = names.last();
     return place;
-}
-
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 // A hidden name no one else uses; short, since the final name may already be long.

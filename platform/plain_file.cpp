@@ -1,6 +1,8 @@
 // Opening without blocking, checking the descriptor, reading within a bound.
 #include "platform/plain_file.h"
 
+#include "platform/descriptor.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -11,22 +13,6 @@
 
 namespace platform {
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 FileContent failed(ReadStatus status, qint64 size = 0) { return {status, {}, size}; }
 

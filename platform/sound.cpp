@@ -2,6 +2,7 @@
 // application object, playing a sealed in-memory copy of the checked file.
 #include "platform/sound.h"
 
+#include "platform/descriptor.h"
 #include "platform/plain_file.h"
 
 #include <QAudioDevice>
@@ -15,10 +16,8 @@
 #include <QUrl>
 #include <QtEndian>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -33,20 +32,17 @@ constexpr qint64 kMaxWaveBytes = 32 * 1024 * 1024;
 // order in which the two go at the end does not matter.
 class SealedSound : public QObject {
 public:
-    SealedSound(int fd, const QString& path, QObject* parent) : QObject(parent), fd_(fd)
+    SealedSound(Descriptor fd, const QString& path, QObject* parent) : QObject(parent), fd_(std::move(fd))
     {
         effect_ = new QSoundEffect(this);
         effect_->setObjectName(path);
-        effect_->setSource(QUrl::fromLocalFile(QString("/proc/self/fd/%1").arg(fd)));
+        effect_->setSource(QUrl::fromLocalFile(QString("/proc/self/fd/%1").arg(fd_.get())));
     }
-    ~SealedSound() override { ::close(fd_); }
-    SealedSound(const SealedSound&) = delete;
-    SealedSound& operator=(const SealedSound&) = delete;
 
     QSoundEffect* effect() const { return effect_; }
 
 private:
-    int fd_;
+    Descriptor fd_;
     QSoundEffect* effect_ = nullptr;
 };
 
@@ -56,31 +52,13 @@ QHash<QString, QPointer<SealedSound>>& sounds()
     return cache;
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
+// A read-only memory file holding `bytes`; not valid when one cannot be made.
+Descriptor sealedCopy(const QByteArray& bytes)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-// A read-only memory file holding `bytes`; -1 when one cannot be made.
-int sealedCopy(const QByteArray& bytes)
-{
-    const int fd = ::memfd_create("tintaro-sound", MFD_CLOEXEC | MFD_ALLOW_SEALING);
-    if (fd < 0)
-        return -1;
+    Descriptor fd(::memfd_create("tintaro-sound", MFD_CLOEXEC | MFD_ALLOW_SEALING));
     const int seals = F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL;
-    if (!writeAll(fd, bytes) || ::fcntl(fd, F_ADD_SEALS, seals) != 0) {
-        ::close(fd);
-        return -1;
-    }
+    if (fd.valid() && (!writeAll(fd.get(), bytes) || ::fcntl(fd.get(), F_ADD_SEALS, seals) != 0))
+        fd.reset();
     return fd;
 }
 
@@ -94,10 +72,10 @@ QSoundEffect* effectFor(const QString& path)
     const FileContent file = readPlainFile(path, kMaxWaveBytes);
     if (!file.ok() || !isPlayableWave(file.bytes))
         return nullptr;
-    const int fd = sealedCopy(file.bytes);
-    if (fd < 0)
+    Descriptor fd = sealedCopy(file.bytes);
+    if (!fd.valid())
         return nullptr;
-    sound = new SealedSound(fd, path, QCoreApplication::instance());
+    sound = new SealedSound(std::move(fd), path, QCoreApplication::instance());
     return sound->effect();
 }
 

@@ -92,11 +92,16 @@ void SingleInstance::answer()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() == kShow)
-                    emit showRequested();
-            }
-        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequests(socket); });
+        // What came with the connection is not announced again.
+        readRequests(socket);
+    }
+}
+
+void SingleInstance::readRequests(QLocalSocket* socket)
+{
+    while (socket->canReadLine()) {
+        if (socket->readLine() == kShow)
+            emit showRequested();
     }
 }

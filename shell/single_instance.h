@@ -8,6 +8,7 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -34,6 +35,7 @@ private:
     bool askRunningToShow(int waitMs) const;
     void listen();
     void answer();
+    void readRequests(QLocalSocket* socket);
 
     QString folder_;
     platform::FolderLock lock_;

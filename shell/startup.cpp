@@ -128,8 +128,11 @@ void Form1::ClearSavedPages()
         const QString set = SetName(i);
         if (set.isEmpty())
             continue;
-        const platform::FolderListing pages(ProgramPath("/dibujos/" + set));
-        const platform::FolderListing copies(writable.path("dibujos/" + set));
+        const QString pageFolder = ProgramPath("/dibujos/" + set);
+        const QString copyFolder = writable.path("dibujos/" + set);
+        const platform::FolderListing pages(pageFolder);
+        // One reading when pages and copies share their folder.
+        const platform::FolderListing copies = copyFolder == pageFolder ? pages : platform::FolderListing(copyFolder);
         for (int n = 1; pages.contains(QString::number(n) + ".gif"); ++n) {
             const QString copy = QString::number(n) + ".bmp";
             // Never through a linked set folder; a copy that cannot be deleted simply stays.

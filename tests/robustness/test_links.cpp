@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QProcess>
 #include <QtTest>
 
 using testsupport::TestFolder;
@@ -53,22 +52,6 @@ bool isPlainFile(const QString& path)
     return info.isFile() && !info.isSymLink();
 }
 
-struct ImportRun {
-    int status = -1;
-    QString err;
-};
-
-ImportRun runImporter(const TestFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(testsupport::builtProgramFolder() + "/tintaro-import", QStringList{"--folder", folder.path()} + arguments);
-    ImportRun run;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit) {
-        run.status = process.exitCode();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-    }
-    return run;
-}
 
 } // namespace
 
@@ -82,6 +65,7 @@ private slots:
 
 private:
     void linkOutside(const TestFolder& folder, const QString& relative, const QString& target) const;
+    void linkLogosAndASet(const TestFolder& folder) const;
     std::unique_ptr<QTemporaryDir> outside_;
     QString out(const QString& name) const { return outside_->filePath(name); }
 };
@@ -113,12 +97,17 @@ void LinksTest::linkOutside(const TestFolder& folder, const QString& relative, c
     QVERIFY2(QFile::link(out(target), folder.file(relative)), qPrintable(relative));
 }
 
-void LinksTest::theProgramNeverWritesThroughALink_data()
+// What both the program and the importer meet: a logo linked outside, one
+// linked to nowhere, and a set whose folder is a link to a teacher's set.
+void LinksTest::linkLogosAndASet(const TestFolder& folder) const
 {
-    QTest::addColumn<QByteArray>("eraseSetting");
-    QTest::newRow("copies kept (NO)") << QByteArray("NO\n");
-    QTest::newRow("copies cleared at start") << QByteArray("si\n");
+    linkOutside(folder, "logos/granja.gif", "logo.gif");
+    linkOutside(folder, "logos/zz.gif", "nowhere.gif");
+    folder.writeImage("logos/zcompartido.gif", page(1).scaled(57, 67));
+    linkOutside(folder, "dibujos/zcompartido", "shared");
 }
+
+void LinksTest::theProgramNeverWritesThroughALink_data() { testsupport::addEraseSettingRows(); }
 
 void LinksTest::theProgramNeverWritesThroughALink()
 {
@@ -128,11 +117,8 @@ void LinksTest::theProgramNeverWritesThroughALink()
     linkOutside(folder, "dibujos/animales/1.bmp", "diary.txt");
     linkOutside(folder, "dibujos/animales/2.bmp", "missing.bmp");
     linkOutside(folder, "dibujos/castillo/1.gif", "page.gif");
-    linkOutside(folder, "logos/granja.gif", "logo.gif");
-    linkOutside(folder, "logos/zz.gif", "nowhere.gif");
     linkOutside(folder, "configuracion/impresora.txt", "diary.txt");
-    folder.writeImage("logos/zcompartido.gif", page(1).scaled(57, 67));
-    linkOutside(folder, "dibujos/zcompartido", "shared");
+    linkLogosAndASet(folder);
     const robustness::FolderState outside = robustness::folderState(outside_->path());
 
     Form1 form(folder.path());
@@ -176,27 +162,24 @@ void LinksTest::theImporterNeverWritesThroughALink()
     const TestFolder folder(true);
     folder.writeImage("in/a.png", page(2));
     folder.writeImage("in/escudo.png", page(1));
-    linkOutside(folder, "logos/granja.gif", "logo.gif");
-    linkOutside(folder, "logos/zz.gif", "nowhere.gif");
     linkOutside(folder, "dibujos/animales/9.gif", "nopage.gif");
-    folder.writeImage("logos/zcompartido.gif", page(1).scaled(57, 67));
-    linkOutside(folder, "dibujos/zcompartido", "shared");
+    linkLogosAndASet(folder);
     const robustness::FolderState outside = robustness::folderState(outside_->path());
 
     // A logo that is a link is replaced by a plain file in its place.
-    ImportRun run = runImporter(folder, {"--set", "granja", "--logo", folder.file("in/escudo.png"), folder.file("in/a.png")});
+    testsupport::ImportRun run = testsupport::runImporter(folder, {"--set", "granja", "--logo", folder.file("in/escudo.png"), folder.file("in/a.png")});
     QCOMPARE(run.status, 0);
     QVERIFY(isPlainFile(folder.file("logos/granja.gif")));
     // A page number a dangling link holds is never written.
-    run = runImporter(folder, {"--set", "animales", folder.file("in/a.png")});
+    run = testsupport::runImporter(folder, {"--set", "animales", folder.file("in/a.png")});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("dibujos/animales/9.gif exists already"), qPrintable(run.err));
     // Nor a set folder that is a link.
-    run = runImporter(folder, {"--set", "zcompartido", folder.file("in/a.png")});
+    run = testsupport::runImporter(folder, {"--set", "zcompartido", folder.file("in/a.png")});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains("dibujos/zcompartido is a link"), qPrintable(run.err));
     // Nor a new set's logo whose name a dangling link holds: nothing is added.
-    run = runImporter(folder, {"--set", "zz", folder.file("in/a.png")});
+    run = testsupport::runImporter(folder, {"--set", "zz", folder.file("in/a.png")});
     QCOMPARE(run.status, 3);
     QVERIFY2(run.err.contains("cannot write " + folder.file("logos/zz.gif")), qPrintable(run.err));
     QVERIFY(!folder.exists("dibujos/zz"));

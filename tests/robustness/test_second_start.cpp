@@ -25,13 +25,6 @@ constexpr int kBoundMs = 60000;
 
 QString windowChild() { return QCoreApplication::applicationDirPath() + "/robustness_window_child"; }
 
-// The program folder as installed, the program in it.
-void installProgram(const testsupport::TestFolder& folder)
-{
-    QVERIFY(QFile::copy(TINTARO_EXECUTABLE, folder.file("tintaro")));
-    QVERIFY(QFile::setPermissions(folder.file("tintaro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
 // "saved <set>/<page> <digest>" -> key and digest.
 std::pair<QString, QString> savedCopy(const QString& line)
 {
@@ -70,19 +63,14 @@ private slots:
     void aReadOnlyFolderStillHasOneProgram();
 };
 
-void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing_data()
-{
-    QTest::addColumn<QByteArray>("eraseSetting");
-    QTest::newRow("copies kept (NO)") << QByteArray("NO\n");
-    QTest::newRow("copies cleared at start") << QByteArray("si\n");
-}
+void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing_data() { testsupport::addEraseSettingRows(); }
 
 void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing()
 {
     QFETCH(QByteArray, eraseSetting);
     const testsupport::TestFolder folder(true);
     folder.writeText("configuracion/borra.txt", eraseSetting);
-    installProgram(folder);
+    folder.installProgram(TINTARO_EXECUTABLE);
     ChildProcess first(windowChild(), {"first", folder.path()});
     QVERIFY(first.waitForLine("ready", kBoundMs));
     first.write("paint\nnext\n");
@@ -109,7 +97,7 @@ void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing()
 void SecondStartTest::aLockLeftByAKilledProgramIsTakenOver()
 {
     const testsupport::TestFolder folder(true);
-    installProgram(folder);
+    folder.installProgram(TINTARO_EXECUTABLE);
     ChildProcess killed(windowChild(), {"first", folder.path()});
     QVERIFY(killed.waitForLine("ready", kBoundMs));
     const qint64 killedPid = killed.process().processId();
@@ -130,7 +118,7 @@ void SecondStartTest::aLockLeftByAKilledProgramIsTakenOver()
 void SecondStartTest::aReadOnlyFolderStillHasOneProgram()
 {
     const testsupport::TestFolder folder(true);
-    installProgram(folder);
+    folder.installProgram(TINTARO_EXECUTABLE);
     const QString root = folder.path();
     if (geteuid() != 0 || QProcess::execute("mount", {"--bind", root, root}) != 0)
         QSKIP("making a folder read-only for root needs permission to mount");

@@ -67,27 +67,6 @@ void probeWindow(const TestFolder& folder)
     QVERIFY(child.endsWell(kStepBoundMs));
 }
 
-struct ImportRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ImportRun runImporter(const TestFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(testsupport::builtProgramFolder() + "/tintaro-import", QStringList{"--folder", folder.path()} + arguments);
-    ImportRun run;
-    if (!process.waitForFinished(kStepBoundMs)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QImage frame()
 {
@@ -199,7 +178,7 @@ void SpecialFilesTest::theImporterRefusesSpecialFilesAndTheScanBomb()
         {"in/pipe.png", "not a file"}, {"in/zero.png", "not a file"}, {"in/bomb.jpg", "the JPEG is stored in 5000 scans"}};
     for (const auto& [input, message] : cases) {
         for (const QStringList& arguments : {QStringList{folder.file(input)}, {"--logo", folder.file(input), folder.file("in/a.png")}}) {
-            const ImportRun run = runImporter(folder, QStringList{"--set", "nuevo"} + arguments);
+            const testsupport::ImportRun run = testsupport::runImporter(folder, QStringList{"--set", "nuevo"} + arguments);
             QCOMPARE(run.status, 1);
             QVERIFY2(run.err.contains(folder.file(input) + ": " + message), qPrintable(run.err));
             QVERIFY(!folder.exists("dibujos/nuevo"));
@@ -221,7 +200,7 @@ void SpecialFilesTest::theImporterRendersSvgWithoutOtherFiles()
     const QString withoutImage =
         QString::fromUtf8(testsupport::svgWithImage("x")).remove(QRegularExpression("<image[^>]*/>"));
     folder.writeText("in/plain.svg", withoutImage.toUtf8());
-    const ImportRun plain = runImporter(folder, {"--set", "plain", folder.file("in/plain.svg")});
+    const testsupport::ImportRun plain = testsupport::runImporter(folder, {"--set", "plain", folder.file("in/plain.svg")});
     QCOMPARE(plain.status, 0);
     QVERIFY2(!plain.out.contains("left out"), qPrintable(plain.out));
     int n = 0;
@@ -229,7 +208,7 @@ void SpecialFilesTest::theImporterRendersSvgWithoutOtherFiles()
                                 folder.file("in/pipe"), QString("/dev/zero")}) {
         const QString set = QString("s%1").arg(++n);
         folder.writeText("in/" + set + ".svg", testsupport::svgWithImage(href));
-        const ImportRun run = runImporter(folder, {"--set", set, folder.file("in/" + set + ".svg")});
+        const testsupport::ImportRun run = testsupport::runImporter(folder, {"--set", set, folder.file("in/" + set + ".svg")});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.contains("1 reference to other files left out"), qPrintable(run.out));
         QCOMPARE(platform::loadPicture(folder.file("dibujos/" + set + "/1.gif")),
