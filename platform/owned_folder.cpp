@@ -4,6 +4,8 @@
 
 #include "platform/descriptor.h"
 
+#include <QIODevice>
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -57,20 +59,31 @@ QByteArray temporaryName()
     return ".tintaro-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16) + ".tmp";
 }
 
-// Writes a complete temporary file in `folder`; its name on success, else empty with errno set.
-QByteArray writeTemporary(int folder, const QByteArray& bytes)
+// Hands `write` the open descriptor `fd` as a buffered device.
+bool writeThrough(int fd, const OwnedFolder::Writer& write)
 {
-    const QByteArray name = temporaryName();
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return false;
+    const bool written = write(file) && file.flush();
+    file.close();
+    return written;
+}
+
+// Writes a complete temporary file in `folder`, named in `name`; 0 or the error.
+int writeTemporary(int folder, const OwnedFolder::Writer& write, QByteArray& name)
+{
+    name = temporaryName();
     const Descriptor file(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (file.get() < 0)
-        return {};
+    if (!file.valid())
+        return errno;
+    errno = 0;
     // The mode does not depend on the umask: the book is read by every user of the machine.
-    if (::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0)
-        return name;
-    const int error = errno;
+    if (::fchmod(file.get(), 0644) == 0 && writeThrough(file.get(), write) && ::fsync(file.get()) == 0)
+        return 0;
+    const int error = errno != 0 ? errno : EIO;
     ::unlinkat(folder, name.constData(), 0);
-    errno = error;
-    return {};
+    return error;
 }
 
 // renameat2 with RENAME_NOREPLACE; where the file system lacks it, a hard
@@ -93,14 +106,14 @@ int renameNoReplace(int fromFolder, const char* from, int toFolder, const char* 
     return ::unlinkat(fromFolder, from, 0) == 0 ? 0 : errno;
 }
 
-Change writeFile(const QString& root, const QString& relative, const QByteArray& bytes, bool replace)
+Change writeFile(const QString& root, const QString& relative, const OwnedFolder::Writer& write, bool replace)
 {
     const Place place = placeOf(root, relative);
     if (place.error != 0)
         return Change(place.error);
-    const QByteArray temporary = writeTemporary(place.folder.get(), bytes);
-    if (temporary.isEmpty())
-        return Change(errno);
+    QByteArray temporary;
+    if (const int error = writeTemporary(place.folder.get(), write, temporary); error != 0)
+        return Change(error);
     const int fd = place.folder.get();
     const int error = replace ? (::renameat(fd, temporary.constData(), fd, place.name.constData()) == 0 ? 0 : errno)
                               : renameNoReplace(fd, temporary.constData(), fd, place.name.constData());
@@ -113,14 +126,19 @@ Change writeFile(const QString& root, const QString& relative, const QByteArray&
 
 QString Change::text() const { return QString::fromLocal8Bit(std::strerror(error_)); }
 
-Change OwnedFolder::replaceFile(const QString& relative, const QByteArray& bytes) const
+OwnedFolder::Writer OwnedFolder::bytesWriter(const QByteArray& bytes)
 {
-    return writeFile(root_, relative, bytes, true);
+    return [bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); };
+}
+
+Change OwnedFolder::replaceFile(const QString& relative, const Writer& write) const
+{
+    return writeFile(root_, relative, write, true);
 }
 
 Change OwnedFolder::createFile(const QString& relative, const QByteArray& bytes) const
 {
-    return writeFile(root_, relative, bytes, false);
+    return writeFile(root_, relative, bytesWriter(bytes), false);
 }
 
 Change OwnedFolder::makeFolder(const QString& relative) const

@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 namespace platform {
 
@@ -34,12 +37,21 @@ public:
     const QString& root() const { return root_; }
     QString path(const QString& relative) const { return root_ + "/" + relative; }
 
-    // Writes `bytes` as a plain file (mode 0644) named `relative`: into a
+    // What writes a file's content into the device it is given; false when
+    // it could not write all of it.
+    using Writer = std::function<bool(QIODevice&)>;
+    static Writer bytesWriter(const QByteArray& bytes);
+
+    // Writes a plain file (mode 0644) named `relative` with `write`: into a
     // hidden temporary file beside it, flushed to disk, then renamed over the
     // name, so a reader (or a run killed half-way) sees the old file or the
     // new one, never part of one. Whatever held the name is replaced: a link
     // becomes a plain file in its place and its target is never touched.
-    Change replaceFile(const QString& relative, const QByteArray& bytes) const;
+    Change replaceFile(const QString& relative, const Writer& write) const;
+    Change replaceFile(const QString& relative, const QByteArray& bytes) const
+    {
+        return replaceFile(relative, bytesWriter(bytes));
+    }
     // The same, but never replaces anything: EEXIST when the name is taken,
     // even by a dangling link or by a file that appears meanwhile.
     Change createFile(const QString& relative, const QByteArray& bytes) const;

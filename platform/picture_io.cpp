@@ -188,15 +188,15 @@ QImage decode(const QByteArray& bytes, PictureFormat format)
     return acceptableSize(image.size()) ? image : QImage();
 }
 
-QByteArray bmpBytes(const QImage& image)
+// Writes straight into the file: a canvas is megabytes, better not copied first.
+platform::OwnedFolder::Writer bmpWriter(const QImage& image)
 {
-    // 32-bit images are written as 24-bit BMP; other formats would keep their palette.
-    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (rgb.isNull() || !buffer.open(QIODevice::WriteOnly) || !rgb.save(&buffer, "BMP"))
-        return {};
-    return bytes;
+    return [&image](QIODevice& device) {
+        // 32-bit images are written as 24-bit BMP; other formats would keep their palette.
+        const QImage rgb =
+            image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+        return !rgb.isNull() && rgb.save(&device, "BMP");
+    };
 }
 
 } // namespace
@@ -259,10 +259,7 @@ QImage loadPicture(const QString& path, bool keepAlpha)
 
 bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative)
 {
-    if (image.isNull())
-        return false;
-    const QByteArray bytes = bmpBytes(image);
-    return !bytes.isEmpty() && folder.replaceFile(relative, bytes).ok();
+    return !image.isNull() && folder.replaceFile(relative, bmpWriter(image)).ok();
 }
 
 bool saveBmpAtomically(const QImage& image, const QString& path)
