@@ -15,25 +15,9 @@ using testsupport::TestFolder;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = testsupport::ImportRun;
 
-Run import(const TestFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(testsupport::builtProgramFolder() + "/tintaro-import",
-                  QStringList{"--folder", folder.path()} + arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+Run import(const TestFolder& folder, const QStringList& arguments) { return testsupport::runImporter(folder, arguments); }
 
 // Every file and folder under `path` with a digest of its content.
 QMap<QString, QByteArray> snapshot(const QString& path)

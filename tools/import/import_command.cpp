@@ -1,10 +1,13 @@
-// tintaro-import's steps: read the command line, make every page, check the
-// set, then write pages and logo all together.
+// tintaro-import's steps: read the command line, make every page, then under
+// the folder's lock check the set and add pages and logo as one batch.
 #include "import_command.h"
 
 #include "page_fit.h"
 #include "set_folder.h"
+#include "staging.h"
 
+#include "platform/folder_lock.h"
+#include "platform/owned_folder.h"
 #include "platform/picture_io.h"
 #include "resources/gif_writer.h"
 
@@ -28,7 +31,12 @@ struct NewPage {
     QString source;
     Page page;
     QByteArray gif;
+    int dropped = 0; // references an SVG held to other files, left out
 };
+
+// Runs at once wait their turn for this long; each holds the lock only while
+// its files move, a fraction of a second.
+constexpr int kLockWaitMs = 60000;
 
 QString counted(int n, const char* one, const char* many)
 {
@@ -125,7 +133,7 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     bool allMade = true;
     for (const QString& path : options.pictures) {
         const PictureFile picture = readPictureFile(path);
-        NewPage made{path, picture.ok() ? makePage(picture, options.gap) : Page{}, {}};
+        NewPage made{path, picture.ok() ? makePage(picture, options.gap) : Page{}, {}, picture.dropped};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
             made.gif = resources::encodeGif(made.page.image);
@@ -139,10 +147,15 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     return allMade;
 }
 
+struct Logo {
+    QByteArray gif;
+    bool replaces = false;
+};
+
 // The logo to write, if any: --logo (which may replace the set's GIF logo),
 // or for a set without a logo one made from its first page.
-std::optional<NewFile> logoFile(const Options& options, const SetFolder& set,
-                                const std::vector<NewPage>& pages, QString& why)
+std::optional<Logo> logoFile(const Options& options, const SetFolder& set, const std::vector<NewPage>& pages,
+                             QString& why)
 {
     const QString existing = set.logoFile();
     if (!options.logo.isEmpty()) {
@@ -155,25 +168,33 @@ std::optional<NewFile> logoFile(const Options& options, const SetFolder& set,
             why = options.logo + ": " + picture.error;
             return std::nullopt;
         }
-        return NewFile{set.absolute(set.logoPath()), resources::encodeGif(logoFromPicture(picture)), true};
+        return Logo{resources::encodeGif(logoFromPicture(picture)), true};
     }
     if (!existing.isEmpty())
         return std::nullopt;
-    const QImage firstPage =
-        set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
-    const QImage logo = logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage);
-    return NewFile{set.absolute(set.logoPath()), resources::encodeGif(logo), false};
+    const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
+    if (firstPage.isNull() && pages.empty())
+        return std::nullopt;
+    return Logo{resources::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
+}
+
+QString dropNote(int dropped)
+{
+    if (dropped == 0)
+        return {};
+    return ", " + counted(dropped, "reference", "references") + " to other files left out";
 }
 
 void report(const Options& options, const SetFolder& set, int first, const std::vector<NewPage>& pages,
-            const std::optional<NewFile>& logo, QTextStream& out)
+            const std::optional<Logo>& logo, QTextStream& out)
 {
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const Page& page = pages[i].page;
         out << set.pagePath(first + int(i)) << " from " << pages[i].source << ": "
             << counted(page.cleaning.areas, "area", "areas") << ", "
             << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed"
-            << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << "\n";
+            << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << dropNote(pages[i].dropped)
+            << "\n";
     }
     if (logo)
         out << set.logoPath() << (options.logo.isEmpty() ? ": logo made from page 1" : ": logo from " + options.logo)
@@ -182,16 +203,64 @@ void report(const Options& options, const SetFolder& set, int first, const std::
     out << "The set " << options.set << " has " << counted(set.pageCount(), "page", "pages") << " now.\n";
 }
 
-// Pages after the set's last page, then the logo when there is one to write.
-std::vector<NewFile> filesToWrite(const SetFolder& set, int first, const std::vector<NewPage>& pages,
-                                  const std::optional<NewFile>& logo)
+// Leaves out the pages the set holds already (a run done before, or cut
+// short and finished since): cleaning is deterministic, so the same picture
+// makes the same file.
+std::vector<NewPage> newPagesOnly(const SetFolder& set, std::vector<NewPage> pages, QTextStream& out)
 {
-    std::vector<NewFile> files;
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        files.push_back({set.absolute(set.pagePath(first + int(i))), pages[i].gif, false});
-    if (logo)
-        files.push_back(*logo);
-    return files;
+    std::vector<NewPage> kept;
+    for (NewPage& page : pages) {
+        if (const int n = set.pageHolding(page.gif); n > 0)
+            out << page.source << ": the set has this page already (" << set.pagePath(n) << "); not added again\n";
+        else
+            kept.push_back(std::move(page));
+    }
+    return kept;
+}
+
+// Takes the folder's importer lock, then finishes what interrupted runs left.
+std::optional<int> lockFolder(platform::FolderLock& lock, const Options& options, QTextStream& out, QTextStream& err)
+{
+    if (lock.lock(kLockWaitMs) == platform::FolderLock::Result::Busy)
+        return fail(err, QString("another tintaro-import is still adding pages to %1 after %2 s of waiting; try "
+                                 "again when it has finished. Nothing was added")
+                             .arg(options.folder)
+                             .arg(kLockWaitMs / 1000),
+                    kNotWritten);
+    for (const QString& line : finishLeftBatches(platform::OwnedFolder(options.folder)))
+        out << line << "\n";
+    return std::nullopt;
+}
+
+// Under the lock: what the set holds now decides the numbers and the logo.
+int addToSet(const Options& options, std::vector<NewPage> made, QTextStream& out, QTextStream& err)
+{
+    const SetFolder set(options.folder, options.set);
+    if (set.isLinked())
+        return fail(err, set.folderPath() + " is a link to a folder elsewhere; tintaro-import does not write through "
+                                            "links. Nothing was added",
+                    kRefused);
+    const std::vector<NewPage> pages = newPagesOnly(set, std::move(made), out);
+    const int first = set.pageCount() + 1;
+    if (const QString taken = set.firstTaken(first, first + int(pages.size()) - 1); !taken.isEmpty())
+        return fail(err, QString("%1 exists already, after a gap in the numbering of the set: the new pages would be "
+                                 "numbered from %2; move it away first. Nothing was added").arg(taken, QString::number(first)),
+                    kRefused);
+    QString why;
+    const std::optional<Logo> logo = logoFile(options, set, pages, why);
+    if (why.isEmpty() && logo && logo->gif.isEmpty())
+        why = "the logo could not be made";
+    if (!why.isEmpty())
+        return fail(err, why + ". Nothing was added", kRefused);
+    Batch batch{options.set, first, {}, logo ? logo->gif : QByteArray(), logo && logo->replaces};
+    for (const NewPage& page : pages)
+        batch.pages.push_back(page.gif);
+    if (!batch.pages.empty() || !batch.logo.isEmpty()) {
+        if (const QString failure = addBatch(platform::OwnedFolder(options.folder), batch); !failure.isEmpty())
+            return fail(err, failure + ". Nothing was added", kNotWritten);
+    }
+    report(options, set, first, pages, logo, out);
+    return kImported;
 }
 
 int import(const Options& options, QTextStream& out, QTextStream& err)
@@ -201,22 +270,11 @@ int import(const Options& options, QTextStream& out, QTextStream& err)
     std::vector<NewPage> pages;
     if (!makePages(options, pages, err))
         return fail(err, "nothing was added", kRefused);
-    const SetFolder set(options.folder, options.set);
-    const int first = set.pageCount() + 1;
-    if (const QString taken = set.firstTaken(first, first + int(pages.size()) - 1); !taken.isEmpty())
-        return fail(err, QString("%1 exists already, after a gap in the numbering of the set: the new pages would be "
-                                 "numbered from %2; move it away first. Nothing was added").arg(taken, QString::number(first)),
-                    kRefused);
-    QString why;
-    const std::optional<NewFile> logo = logoFile(options, set, pages, why);
-    if (why.isEmpty() && logo && logo->bytes.isEmpty())
-        why = "the logo could not be made";
-    if (!why.isEmpty())
-        return fail(err, why + ". Nothing was added", kRefused);
-    if (const QString failure = writeAll(filesToWrite(set, first, pages, logo)); !failure.isEmpty())
-        return fail(err, failure + ". Nothing was added", kNotWritten);
-    report(options, set, first, pages, logo, out);
-    return kImported;
+    // Pages are made first, outside the lock: other runs wait only while files move.
+    platform::FolderLock lock(options.folder, kImportLockName);
+    if (const std::optional<int> status = lockFolder(lock, options, out, err))
+        return *status;
+    return addToSet(options, std::move(pages), out, err);
 }
 
 } // namespace
