@@ -134,7 +134,8 @@ QImage onWhite(const QImage& image)
     return flat;
 }
 
-QImage decode(const QByteArray& bytes)
+// `scaledSize`, when valid, is the size to decode to, whatever the picture's own.
+QImage decode(const QByteArray& bytes, QSize scaledSize)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -146,16 +147,16 @@ QImage decode(const QByteArray& bytes)
     if (!reader.canRead())
         return {};
     const QSize size = reader.size();
+    if (scaledSize.isValid())
+        reader.setScaledSize(scaledSize);
     // A reader that cannot tell the size beforehand is still bounded by the allocation limit.
-    if (size.isValid() && !acceptableSize(size))
+    else if (size.isValid() && !acceptableSize(size))
         return {};
     const QImage image = reader.read();
     return acceptableSize(image.size()) ? image : QImage();
 }
 
-} // namespace
-
-QImage loadPicture(const QString& path, bool keepAlpha)
+QImage loadAt(const QString& path, bool keepAlpha, QSize scaledSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
@@ -163,7 +164,7 @@ QImage loadPicture(const QString& path, bool keepAlpha)
     const QByteArray bytes = file.readAll();
     if (!looksComplete(bytes))
         return {};
-    const QImage image = decode(bytes);
+    const QImage image = decode(bytes, scaledSize);
     if (image.isNull())
         return {};
     if (!image.hasAlphaChannel())
@@ -171,6 +172,16 @@ QImage loadPicture(const QString& path, bool keepAlpha)
     if (keepAlpha)
         return image.convertToFormat(QImage::Format_ARGB32);
     return onWhite(image);
+}
+
+} // namespace
+
+QImage loadPicture(const QString& path, bool keepAlpha) { return loadAt(path, keepAlpha, QSize()); }
+
+QImage loadPictureScaled(const QString& path, QSize scaledSize)
+{
+    Q_ASSERT(acceptableSize(scaledSize));
+    return loadAt(path, false, scaledSize);
 }
 
 bool saveBmpAtomically(const QImage& image, const QString& path)

@@ -15,6 +15,11 @@ inline constexpr qint64 kMaxPicturePixels = 40'000'000;
 // Format_RGB32 (alpha dropped onto white) unless `keepAlpha`.
 QImage loadPicture(const QString& path, bool keepAlpha = false);
 
+// loadPicture() of a picture larger than the limits, resampled to
+// `scaledSize` (within them) by the reader while it decodes, so that the
+// whole picture is never held in memory (JPEG decodes at that size directly).
+QImage loadPictureScaled(const QString& path, QSize scaledSize);
+
 // Writes `image` as a 24-bit Windows BMP. The file is written to a temporary
 // file beside the target and renamed over it only when complete, so a failure
 // leaves any earlier file untouched. Returns false on failure.

@@ -238,8 +238,8 @@ void ImportCommandTest::badPicturesChangeNothing_data()
                                                         << "the picture is damaged or incomplete";
     }
     QTest::newRow("40000 x 40000 PNG") << "enorme.png" << hugePng(40000)
-                                       << "the picture is too large (40000 x 40000 pixels; at most 16384 pixels "
-                                          "a side and 40 million in all)";
+                                       << "the picture is too large (40000 x 40000 pixels; at most 32768 pixels "
+                                          "a side and 160 million in all)";
     QTest::newRow("9 MiB SVG") << "enorme.svg"
                                << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><!--") +
                                       QByteArray(9 << 20, 'x') + "--></svg>"

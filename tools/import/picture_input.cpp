@@ -51,13 +51,23 @@ bool acceptableSize(QSize size)
            qint64(size.width()) * size.height() <= platform::kMaxPicturePixels;
 }
 
+// The size to decode a picture at: its own, half of it beyond the limits, or
+// empty when even that is too large.
+QSize decodingSize(QSize size)
+{
+    if (acceptableSize(size))
+        return size;
+    const QSize shrunk = size / kMaxDecodeShrink;
+    return acceptableSize(shrunk) ? shrunk : QSize();
+}
+
 QString tooLarge(QSize size)
 {
     return QString("the picture is too large (%1 x %2 pixels; at most %3 pixels a side and %4 million in all)")
         .arg(size.width())
         .arg(size.height())
-        .arg(platform::kMaxPictureSide)
-        .arg(platform::kMaxPicturePixels / 1'000'000);
+        .arg(platform::kMaxPictureSide * kMaxDecodeShrink)
+        .arg(platform::kMaxPicturePixels * kMaxDecodeShrink * kMaxDecodeShrink / 1'000'000);
 }
 
 // An uncompressed BMP shorter than its header promises: Qt would show the missing rows black.
@@ -106,13 +116,14 @@ PictureFile readRaster(const QString& path, qint64 fileSize, QImageReader& reade
         return refused(QString("the file is too large (%1 MiB; at most %2 MiB)")
                            .arg(megabytes(fileSize), megabytes(kMaxPictureFileBytes)));
     const QSize size = reader.size();
-    if (size.isValid() && !acceptableSize(size))
+    const QSize decoded = size.isValid() ? decodingSize(size) : QSize();
+    if (size.isValid() && decoded.isEmpty())
         return refused(tooLarge(size));
     if (reader.format() == "bmp" && bmpShorterThanHeader(path, fileSize))
         return refused("the picture is damaged or incomplete");
     PictureFile picture;
     const DecoderWatch watch;
-    picture.raster = platform::loadPicture(path);
+    picture.raster = decoded == size ? platform::loadPicture(path) : platform::loadPictureScaled(path, decoded);
     if (picture.raster.isNull() || watch.truncated())
         return refused("the picture is damaged or incomplete");
     picture.size = picture.raster.size();

@@ -12,6 +12,9 @@ namespace importer {
 // Larger files are refused before they are parsed.
 inline constexpr qint64 kMaxPictureFileBytes = 256LL * 1024 * 1024;
 inline constexpr qint64 kMaxSvgFileBytes = 8LL * 1024 * 1024;
+// A raster up to this many times platform::loadPicture's limits along each
+// side is decoded at half its size (a phone's 48-megapixel photo).
+inline constexpr int kMaxDecodeShrink = 2;
 
 struct PictureFile {
     QImage raster;  // Format_RGB32, transparency flattened onto white; null for SVG
@@ -24,7 +27,8 @@ struct PictureFile {
 
 // Reads a PNG, JPEG, GIF (first frame), BMP or SVG file, judged by its
 // content. A raster's size is checked against platform::loadPicture's limits
-// before it is decoded. Missing, empty, oversized, damaged or truncated files
+// before it is decoded; one beyond them, up to kMaxDecodeShrink times, is
+// shrunk while decoding (`size` is then the shrunk size). Missing, empty, oversized, damaged or truncated files
 // and any other content come back with `error` set.
 PictureFile readPictureFile(const QString& path);
 
