@@ -20,13 +20,13 @@ std::vector<Run> runsOf(const QImage& picture, uchar value, std::vector<int>& ro
     for (int y = 0; y < picture.height(); ++y) {
         rowStart[static_cast<std::size_t>(y)] = static_cast<int>(runs.size());
         const uchar* row = picture.constScanLine(y);
-        for (int x = 0; x < picture.width();) {
+        for (int x = 0, xEnd = picture.width(); x < xEnd;) {
             if (row[x] != value) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < picture.width() && row[x] == value)
+            while (x < xEnd && row[x] == value)
                 ++x;
             runs.push_back({y, start, x - 1});
         }
@@ -112,7 +112,7 @@ void paintParts(QImage& picture, const Components& parts, const std::vector<char
     Q_ASSERT(chosen.size() == parts.sizes.size());
     for (int y = 0; y < picture.height(); ++y) {
         uchar* row = picture.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0, xEnd = picture.width(); x < xEnd; ++x) {
             const int label = parts.at(x, y);
             if (label >= 0 && chosen[static_cast<std::size_t>(label)])
                 row[x] = value;

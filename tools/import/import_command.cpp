@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct Options {
     QString folder;
     int gap = kDefaultGap;
     QStringList pictures;
+    Photos photos = Photos::Refuse;
 };
 
 struct NewPage {
@@ -67,6 +69,7 @@ void describe(QCommandLineParser& parser)
         {"logo", "A picture for the set's button (57 x 67 pixels once fitted).", "picture"},
         {"close", QString("Close gaps in the lines up to <n> pixels wide (default %1).").arg(kDefaultGap), "n"},
         {"folder", "The program folder (default: the folder of this tool).", "folder"},
+        {"force", "Import pictures that look like photographs or paintings too."},
     });
     parser.addPositionalArgument("pictures", "The pictures to add, in page order.", "picture...");
 }
@@ -104,7 +107,7 @@ std::optional<Options> readOptions(const QStringList& arguments, const QString& 
         return std::nullopt;
     }
     Options options{parser.value("set"), parser.value("logo"), parser.value("folder"), kDefaultGap,
-                    parser.positionalArguments()};
+                    parser.positionalArguments(), parser.isSet("force") ? Photos::Accept : Photos::Refuse};
     if (const QString why = optionProblem(parser, options); !why.isEmpty()) {
         status = usage(err, why);
         return std::nullopt;
@@ -125,7 +128,7 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     bool allMade = true;
     for (const QString& path : options.pictures) {
         const PictureFile picture = readPictureFile(path);
-        NewPage made{path, picture.ok() ? makePage(picture, options.gap) : Page{}, {}};
+        NewPage made{path, picture.ok() ? makePage(picture, options.gap, options.photos) : Page{}, {}};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
             made.gif = resources::encodeGif(made.page.image);
@@ -172,7 +175,8 @@ void report(const Options& options, const SetFolder& set, int first, const std::
         const Page& page = pages[i].page;
         out << set.pagePath(first + int(i)) << " from " << pages[i].source << ": "
             << counted(page.cleaning.areas, "area", "areas") << ", "
-            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed"
+            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed, "
+            << std::lround(page.blackShare * 100) << "% black"
             << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << "\n";
     }
     if (logo)
