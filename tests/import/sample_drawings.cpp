@@ -44,14 +44,6 @@ QPainterPath star(QPointF c, double r)
     return path;
 }
 
-double noise(QRandomGenerator& random, double spread)
-{
-    double sum = 0;
-    for (int i = 0; i < 4; ++i)
-        sum += random.bounded(2.0) - 1.0;
-    return sum * spread * 0.87;
-}
-
 QRgb scaled(QRgb p, double f, double n)
 {
     return qRgb(qBound(0, int(qRed(p) * f + n), 255), qBound(0, int(qGreen(p) * f + n), 255),
@@ -79,6 +71,24 @@ Drawing sheetDrawing(QSize size)
 }
 
 } // namespace
+
+QList<QPoint> seedsOnPage(const QList<QPoint>& seeds, QSize picture)
+{
+    const QRect where = importer::placement(picture, importer::kPageSize);
+    QList<QPoint> mapped;
+    for (const QPoint p : seeds)
+        mapped << where.topLeft() + QPoint(int(qint64(p.x()) * where.width() / picture.width()),
+                                           int(qint64(p.y()) * where.height() / picture.height()));
+    return mapped;
+}
+
+double noise(QRandomGenerator& random, double spread)
+{
+    double sum = 0;
+    for (int i = 0; i < 4; ++i)
+        sum += random.bounded(2.0) - 1.0;
+    return sum * spread * 0.87;
+}
 
 Drawing paleAndDarkFills()
 {

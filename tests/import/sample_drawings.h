@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QRandomGenerator>
 
 namespace sampledrawings {
 
@@ -13,6 +14,12 @@ struct Drawing {
     QImage picture;      // Format_RGB32
     QList<QPoint> seeds; // one inside each area, in the picture's pixels
 };
+
+// `seeds` of a picture of `picture` size where the picture lands on a page.
+QList<QPoint> seedsOnPage(const QList<QPoint>& seeds, QSize picture);
+
+// Noise of about `spread` levels, bell-shaped like a camera's.
+double noise(QRandomGenerator& random, double spread);
 
 // Outlined shapes filled with pale colours (yellow, pink, light blue, a 75 %
 // grey) and dark ones (navy, dark grey).

@@ -19,21 +19,12 @@ using namespace importer;
 using linepictures::fillLeak;
 using linepictures::scaledSeeds;
 using sampledrawings::Drawing;
+using sampledrawings::seedsOnPage;
 
 namespace {
 
 // Ink covers at most this share of a page made from line art.
 constexpr double kMostBlack = 0.15;
-
-QList<QPoint> onPage(const QList<QPoint>& seeds, QSize picture)
-{
-    const QRect where = placement(picture, kPageSize);
-    QList<QPoint> mapped;
-    for (const QPoint p : seeds)
-        mapped << where.topLeft() + QPoint(int(qint64(p.x()) * where.width() / picture.width()),
-                                           int(qint64(p.y()) * where.height() / picture.height()));
-    return mapped;
-}
 
 // One point well inside each area of `page` that has room for one.
 QList<QPoint> areaSeeds(const QImage& page)
@@ -109,7 +100,7 @@ void ImportDrawingsTest::lineArtBecomesAreas()
     QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
     // One area for each seed; every seed on white, so every fill can be coloured.
     QCOMPARE(page.cleaning.areas, int(drawing.seeds.size()));
-    const QList<QPoint> seeds = onPage(drawing.seeds, drawing.picture.size());
+    const QList<QPoint> seeds = seedsOnPage(drawing.seeds, drawing.picture.size());
     const QString leak = fillLeak(page.image, seeds);
     QVERIFY2(leak.isEmpty(), qPrintable(leak));
     const QString canvas = canvasProblem(page.image, seeds);
@@ -185,7 +176,7 @@ void ImportDrawingsTest::edgeLinesCloseOnlyTheStretchesLinesRunOffAt()
     QVERIFY(page.edgesClosed);
     const QRect where = placement(body.picture.size(), kPageSize);
     QVERIFY(where.left() > 0);
-    const QList<QPoint> seeds = onPage(body.seeds, body.picture.size())
+    const QList<QPoint> seeds = seedsOnPage(body.seeds, body.picture.size())
                                 << QPoint(where.left() / 2, kPageSize.height() / 2); // the margin
     // The arm is closed off the margin; the background stays open to it.
     QCOMPARE(page.cleaning.areas, 3);
@@ -198,7 +189,7 @@ void ImportDrawingsTest::edgeLinesCloseOnlyTheStretchesLinesRunOffAt()
         leftInk += grey.constScanLine(y)[where.left()] == kInk;
         rightInk += grey.constScanLine(y)[where.right()] == kInk;
     }
-    const int arm = onPage({{0, 560}}, body.picture.size())[0].y() - onPage({{0, 440}}, body.picture.size())[0].y();
+    const int arm = seedsOnPage({{0, 560}}, body.picture.size())[0].y() - seedsOnPage({{0, 440}}, body.picture.size())[0].y();
     QVERIFY2(leftInk >= arm && leftInk <= arm + 12, qPrintable(QString("%1 against %2").arg(leftInk).arg(arm)));
     QCOMPARE(rightInk, 0);
 }

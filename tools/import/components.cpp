@@ -2,7 +2,6 @@
 #include "components.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace importer {
 namespace {
@@ -34,31 +33,6 @@ std::vector<Run> runsOf(const QImage& picture, uchar value, std::vector<int>& ro
     rowStart.back() = static_cast<int>(runs.size());
     return runs;
 }
-
-class DisjointSets {
-public:
-    explicit DisjointSets(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-    int find(int i)
-    {
-        while (parent_[static_cast<std::size_t>(i)] != i) {
-            auto& p = parent_[static_cast<std::size_t>(i)];
-            p = parent_[static_cast<std::size_t>(p)];
-            i = p;
-        }
-        return i;
-    }
-    // The smaller root wins, so each part's root is its first run.
-    void join(int a, int b)
-    {
-        a = find(a);
-        b = find(b);
-        if (a != b)
-            parent_[static_cast<std::size_t>(std::max(a, b))] = std::min(a, b);
-    }
-
-private:
-    std::vector<int> parent_;
-};
 
 // Joins each run with the runs of the row above that touch it; both lists are
 // sorted by x, so one sweep covers them.

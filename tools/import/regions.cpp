@@ -2,10 +2,11 @@
 // melted into them, then their outlines.
 #include "regions.h"
 
+#include "components.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <numeric>
 #include <vector>
 
 namespace importer {
@@ -52,30 +53,6 @@ bool isFlat(const Row& above, const Row& row, const Row& below, int x, int w)
            difference(p, row.at(std::max(0, x - 1))) <= limit && difference(p, row.at(std::min(w - 1, x + 1))) <= limit;
 }
 
-class PixelSets {
-public:
-    explicit PixelSets(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-    int find(int i)
-    {
-        while (parent_[std::size_t(i)] != i) {
-            int& p = parent_[std::size_t(i)];
-            p = parent_[std::size_t(p)];
-            i = p;
-        }
-        return i;
-    }
-    void join(int a, int b)
-    {
-        a = find(a);
-        b = find(b);
-        if (a != b)
-            parent_[std::size_t(std::max(a, b))] = std::min(a, b);
-    }
-
-private:
-    std::vector<int> parent_;
-};
-
 struct Region {
     qint64 pixels = 0;
     double lightness = 0; // sums, then the mean
@@ -84,7 +61,7 @@ struct Region {
 
 // kPaperLabel on paper, kMeltLabel on blends, the flat pixels joined with
 // their flat neighbours of the same colour.
-std::vector<int> flatPixels(const Planes& closed, PixelSets& sets)
+std::vector<int> flatPixels(const Planes& closed, DisjointSets& sets)
 {
     const int w = closed[0].width(), h = closed[0].height();
     std::vector<int> labels(std::size_t(w) * std::size_t(h), kPaperLabel);
@@ -114,7 +91,7 @@ std::vector<int> flatPixels(const Planes& closed, PixelSets& sets)
 std::vector<int> regionLabels(const Planes& closed, std::vector<Region>& regions)
 {
     const int w = closed[0].width(), h = closed[0].height();
-    PixelSets sets(std::size_t(w) * std::size_t(h));
+    DisjointSets sets(std::size_t(w) * std::size_t(h));
     std::vector<int> labels = flatPixels(closed, sets);
     std::vector<int> index(labels.size(), -1);
     for (int y = 0; y < h; ++y) {

@@ -7,27 +7,11 @@
 #include <QRect>
 #include <algorithm>
 #include <climits>
-#include <numeric>
 #include <unordered_map>
 #include <vector>
 
 namespace importer {
 namespace {
-
-class LabelSets {
-public:
-    explicit LabelSets(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-    int find(int i)
-    {
-        while (parent_[std::size_t(i)] != i)
-            i = parent_[std::size_t(i)] = parent_[std::size_t(parent_[std::size_t(i)])];
-        return i;
-    }
-    void join(int a, int b) { parent_[std::size_t(find(a))] = find(b); }
-
-private:
-    std::vector<int> parent_;
-};
 
 struct Part {
     int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
@@ -99,7 +83,7 @@ std::vector<char> crowded(const std::vector<Part>& parts, const std::vector<char
         if (isMark[i])
             grid[key(cellOf(i).x(), cellOf(i).y())].push_back(int(i));
     }
-    LabelSets groups(parts.size());
+    DisjointSets groups(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (!isMark[i])
             continue;
@@ -171,7 +155,7 @@ int openClusters(QImage& lines, const Sizes& sizes)
 {
     const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
     const std::vector<char> small = tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth);
-    LabelSets clusters(small.size());
+    DisjointSets clusters(small.size());
     std::vector<Wall> walls;
     std::vector<int> seen;
     for (int y = 0; y < lines.height(); ++y) {
