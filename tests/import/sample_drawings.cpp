@@ -235,16 +235,14 @@ Drawing map()
     return d;
 }
 
-Drawing photographedPage(double tilt)
+Drawing photographed(const Drawing& drawing, double tilt)
 {
-    const QSize sheetSize(1400, 990);
-    const Drawing drawn = sheetDrawing(sheetSize);
+    const QImage sheet = drawing.picture.scaled(1400, 990, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Drawing d{QImage(1900, 1400, QImage::Format_RGB32), {}};
     d.picture.fill(qRgb(92, 70, 52)); // a wooden table
-    QImage sheet = drawn.picture;
     QTransform place;
-    place.translate(250, 200).translate(sheetSize.width() / 2.0, sheetSize.height() / 2.0).rotate(tilt)
-        .translate(-sheetSize.width() / 2.0, -sheetSize.height() / 2.0);
+    place.translate(250, 200).translate(sheet.width() / 2.0, sheet.height() / 2.0).rotate(tilt)
+        .translate(-sheet.width() / 2.0, -sheet.height() / 2.0);
     {
         QPainter p(&d.picture);
         p.setRenderHint(QPainter::Antialiasing);
@@ -252,8 +250,10 @@ Drawing photographedPage(double tilt)
         p.setTransform(place);
         p.drawImage(0, 0, sheet);
     }
-    for (const QPoint s : drawn.seeds)
-        d.seeds << place.map(QPointF(s)).toPoint();
+    const QTransform onSheet = QTransform::fromScale(double(sheet.width()) / drawing.picture.width(),
+                                                     double(sheet.height()) / drawing.picture.height()) * place;
+    for (const QPoint s : drawing.seeds)
+        d.seeds << onSheet.map(QPointF(s)).toPoint();
     QRandomGenerator random(5);
     for (int y = 0; y < d.picture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(d.picture.scanLine(y));
@@ -265,6 +265,8 @@ Drawing photographedPage(double tilt)
     }
     return d;
 }
+
+Drawing photographedPage(double tilt) { return photographed(sheetDrawing({1400, 990}), tilt); }
 
 Drawing colourPhoto()
 {

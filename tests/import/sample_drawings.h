@@ -36,8 +36,12 @@ Drawing stipple();
 // A map: large countries, a row of small ones a child can still hit (sized
 // from the page), and a cluster of tiny ones too small to colour one by one.
 Drawing map();
-// A line drawing on a sheet lying on a darker table, turned by `tilt`
+// `drawing` printed on a sheet lying on a darker table, turned by `tilt`
 // degrees, under a shadow darkening the paper from 82 % to 66 %, with noise.
+// The seeds are where the drawing's seeds lie in the photo.
+Drawing photographed(const Drawing& drawing, double tilt);
+// photographed() of a line drawing of a frame round a circle, a triangle
+// and a house of two rooms.
 Drawing photographedPage(double tilt);
 // The drawing photographedPage() shows has a frame whose top line runs along
 // this share of the sheet's height.

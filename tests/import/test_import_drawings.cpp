@@ -72,6 +72,7 @@ private slots:
     void lineArtBecomesAreas_data();
     void lineArtBecomesAreas();
     void photographedPageIsCutOutAndStraightened();
+    void photographedColourPageIsNoPhotograph();
     void photographsAndPaintingsAreRefusedUnlessForced_data();
     void photographsAndPaintingsAreRefusedUnlessForced();
     void edgeLinesCloseOnlyTheStretchesLinesRunOffAt();
@@ -135,6 +136,20 @@ void ImportDrawingsTest::photographedPageIsCutOutAndStraightened()
     };
     const int left = topInk(kPageSize.width() / 3), right = topInk(2 * kPageSize.width() / 3);
     QVERIFY2(std::abs(left - right) <= 2, qPrintable(QString("%1 and %2").arg(left).arg(right)));
+}
+
+void ImportDrawingsTest::photographedColourPageIsNoPhotograph()
+{
+    // Noise over the flat colours of a printed cartoon is no continuous tone.
+    const Drawing cartoon = sampledrawings::flatCartoon();
+    const PictureFile file = saved(dir_, "cartoon-photo.jpg", sampledrawings::photographed(cartoon, -1.5).picture);
+    const Page page = makePage(file);
+    QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+    QVERIFY(page.sheetCut);
+    QCOMPARE(page.cleaning.areas, int(cartoon.seeds.size()));
+    const QString canvas = canvasProblem(page.image, areaSeeds(page.image));
+    QVERIFY2(canvas.isEmpty(), qPrintable(canvas));
+    QVERIFY2(page.blackShare <= kMostBlack, qPrintable(QString::number(page.blackShare)));
 }
 
 void ImportDrawingsTest::photographsAndPaintingsAreRefusedUnlessForced_data()

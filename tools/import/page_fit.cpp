@@ -90,7 +90,7 @@ int background(const std::vector<int>& contact)
     return most != contact.end() && 2 * qint64(*most) > all ? int(most - contact.begin()) : -1;
 }
 
-// Work at the page's size, and the sheet cut out of a photo, with its place on the page.
+// A picture on its way to lines: its place on the page and its copy of that size.
 struct Placed {
     QSize natural; // the picture's own size, which gaps are measured in
     QRect where;

@@ -167,8 +167,10 @@ QImage divided(const QImage& in, const Surface& s, double floor, Value value)
 
 AgainstPaper againstPaper(const WorkingPicture& picture)
 {
+    if (picture.tone.isNull() || picture.darkest.isNull())
+        return {};
     const int level = paperLevel(toGrey(picture.tone));
-    if (level < 0 || picture.darkest.isNull())
+    if (level < 0)
         return {};
     const std::vector<Cell> cells = cellsOf(picture.tone);
     const std::vector<char> keep = paperCells(cells, level);

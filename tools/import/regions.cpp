@@ -199,8 +199,33 @@ bool busy(const Row& row, const Row& next, int x, int w)
     return change >= kBusyChange;
 }
 
+// Each plane averaged over 3 x 3 pixels, which quiets a camera's noise while
+// the texture of a photograph or of brush strokes stays.
+QImage blurred(const QImage& plane)
+{
+    QImage out(plane.size(), QImage::Format_Grayscale8);
+    if (out.isNull())
+        return {};
+    const int w = plane.width(), h = plane.height();
+    std::vector<int> across(std::size_t(w) * std::size_t(h));
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = plane.constScanLine(y);
+        for (int x = 0; x < w; ++x)
+            across[std::size_t(y) * w + x] = row[std::max(0, x - 1)] + row[x] + row[std::min(w - 1, x + 1)];
+    }
+    for (int y = 0; y < h; ++y) {
+        const int* up = &across[std::size_t(std::max(0, y - 1)) * w];
+        const int* mid = &across[std::size_t(y) * w];
+        const int* down = &across[std::size_t(std::min(h - 1, y + 1)) * w];
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            dst[x] = uchar((up[x] + mid[x] + down[x] + 4) / 9);
+    }
+    return out;
+}
+
 // Pixels off the paper, other than dark strokes and outlines, that change
-// from pixel to pixel or lie in a region of spread-out lightness.
+// from pixel to pixel (in `open` averaged) or lie in a region of spread-out lightness.
 double toneShare(const std::vector<int>& labels, const std::vector<Region>& regions, const Planes& open,
                  const QImage& strokes, const QImage& lines)
 {
@@ -235,7 +260,8 @@ RegionLines regionLines(const Planes& closed, const Planes& open, const QImage& 
     RegionLines result;
     result.lines = outlines(labels, w, h);
     if (!result.lines.isNull())
-        result.toneShare = toneShare(labels, regions, open, strokes, result.lines);
+        result.toneShare = toneShare(labels, regions, {blurred(open[0]), blurred(open[1]), blurred(open[2])},
+                                     strokes, result.lines);
     return result;
 }
 

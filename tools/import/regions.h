@@ -23,7 +23,9 @@ inline constexpr int kSameColour = 26;     // 10 %
 inline constexpr int kDarkRegion = 128;    // a small region darker than this is ink
 // Continuous tones: a region whose lightness spreads this much (standard
 // deviation, grey levels) is shaded like a photograph, and so is a pixel
-// whose channels change by kBusyChange in all to its right and lower neighbours.
+// whose channels, averaged over 3 x 3 pixels (a camera's noise averages
+// out, the texture of a photograph or of brush strokes does not), change by
+// kBusyChange in all to its right and lower neighbours.
 inline constexpr int kTonedSpread = 20;
 inline constexpr int kBusyChange = 24;
 

@@ -186,11 +186,15 @@ std::vector<QPointF> sidePoints(const QImage& mask, bool across, bool fromEnd)
     return points;
 }
 
-// Where two sides meet: x = l.a + l.b y (left or right) and y = t.a + t.b x (top or bottom).
-QPointF corner(const Line& side, const Line& end)
+// Where two sides meet: x = l.a + l.b y (left or right) and y = t.a + t.b x
+// (top or bottom); kept within a picture's size of `picture`, so that sides
+// fitted nearly parallel give a corner no cut can overflow on.
+QPointF corner(const Line& side, const Line& end, const QRectF& picture)
 {
-    const double x = (side.a + side.b * end.a) / (1 - side.b * end.b);
-    return {x, end.a + end.b * x};
+    const double across = 1 - side.b * end.b;
+    const double x = std::abs(across) > 1e-3 ? (side.a + side.b * end.a) / across : picture.center().x();
+    const QRectF bounds = picture.adjusted(-picture.width(), -picture.height(), picture.width(), picture.height());
+    return {std::clamp(x, bounds.left(), bounds.right()), std::clamp(end.a + end.b * x, bounds.top(), bounds.bottom())};
 }
 
 double median(std::vector<double> values)
@@ -219,7 +223,8 @@ Sheet sheetOf(const QImage& mask)
         sheet.tilt = 0;
     const Line l = left.value_or(Line{0, 0}), r = right.value_or(Line{double(mask.width()), 0});
     const Line t = top.value_or(Line{0, 0}), b = bottom.value_or(Line{double(mask.height()), 0});
-    sheet.corners << corner(l, t) << corner(r, t) << corner(r, b) << corner(l, b);
+    const QRectF picture(mask.rect());
+    sheet.corners << corner(l, t, picture) << corner(r, t, picture) << corner(r, b, picture) << corner(l, b, picture);
     return sheet;
 }
 
