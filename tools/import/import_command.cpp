@@ -60,9 +60,10 @@ int usage(QTextStream& err, const QString& text)
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings, scanned or downloaded)\n"
-        "as the next pages of a drawing set of Tintaro, cleaned into black outlines on\n"
-        "white with small gaps closed. A new set gets a logo made from its first page.");
+        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings or flat-coloured\n"
+        "cartoons, scanned, photographed or downloaded) as the next pages of a drawing\n"
+        "set of Tintaro, cleaned into black outlines on white with small gaps closed.\n"
+        "A new set gets a logo made from its first page.");
     parser.addHelpOption();
     parser.addOptions({
         {"set", "The set to add the pages to (created when new).", "name"},

@@ -74,11 +74,38 @@ std::vector<Cell> cellsOf(const QImage& tone)
     return cells;
 }
 
-// Least squares through the kept cells by Gaussian elimination on the normal
-// equations; a flat surface at their mean when they do not fix a quadratic.
+// The normal equations of the least squares (six rows, right-hand side last).
+using Equations = std::array<std::array<double, 7>, 6>;
+
+// Gauss-Jordan elimination with partial pivoting; false when the equations
+// do not fix a quadratic (too few cells, or all in a line).
+bool solve(Equations& m, double tiny, Surface& surface)
+{
+    for (std::size_t col = 0; col < 6; ++col) {
+        std::size_t pivot = col;
+        for (std::size_t r = col + 1; r < 6; ++r) {
+            if (std::abs(m[r][col]) > std::abs(m[pivot][col]))
+                pivot = r;
+        }
+        if (std::abs(m[pivot][col]) < tiny)
+            return false;
+        std::swap(m[col], m[pivot]);
+        for (std::size_t r = 0; r < 6; ++r) {
+            const double f = r == col ? 0 : m[r][col] / m[col][col];
+            for (std::size_t c = col; c < 7; ++c)
+                m[r][c] -= f * m[col][c];
+        }
+    }
+    for (std::size_t r = 0; r < 6; ++r)
+        surface.c[r] = m[r][6] / m[r][r];
+    return true;
+}
+
+// Least squares through the kept cells; a flat surface at their mean when
+// they do not fix a quadratic.
 Surface fitted(const std::vector<Cell>& cells, const std::vector<char>& keep, std::size_t channel)
 {
-    std::array<std::array<double, 7>, 6> m{};
+    Equations m{};
     double sum = 0;
     int n = 0;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -93,28 +120,11 @@ Surface fitted(const std::vector<Cell>& cells, const std::vector<char>& keep, st
         sum += cells[i].value[channel];
         ++n;
     }
-    Surface flat;
-    flat.c[0] = n > 0 ? sum / n : 255;
-    for (std::size_t col = 0; col < 6; ++col) {
-        std::size_t pivot = col;
-        for (std::size_t r = col + 1; r < 6; ++r) {
-            if (std::abs(m[r][col]) > std::abs(m[pivot][col]))
-                pivot = r;
-        }
-        if (std::abs(m[pivot][col]) < 1e-6 * std::max(1, n))
-            return flat;
-        std::swap(m[col], m[pivot]);
-        for (std::size_t r = 0; r < 6; ++r) {
-            if (r == col)
-                continue;
-            const double f = m[r][col] / m[col][col];
-            for (std::size_t c = col; c < 7; ++c)
-                m[r][c] -= f * m[col][c];
-        }
-    }
     Surface surface;
-    for (std::size_t r = 0; r < 6; ++r)
-        surface.c[r] = m[r][6] / m[r][r];
+    if (!solve(m, 1e-6 * std::max(1, n), surface)) {
+        surface = Surface{};
+        surface.c[0] = n > 0 ? sum / n : 255;
+    }
     return surface;
 }
 
