@@ -264,13 +264,18 @@ bool looksLikePaper(const QImage& tone, const QImage& mask, const Sheet& sheet)
 
 std::optional<Sheet> findSheet(const QImage& tone)
 {
-    const QImage grey = closing(toGrey(tone), kLineClosing);
+    // The border tells most pictures apart before any closing: lines hardly change it.
+    const QImage grey = toGrey(tone);
     if (grey.isNull())
         return std::nullopt;
-    const Split split = otsu(grey);
-    if (split.light - split.dark < kSheetContrast || !darkBorder(grey, split.level))
+    const Split first = otsu(grey);
+    if (first.light - first.dark < kSheetContrast || !darkBorder(grey, first.level))
         return std::nullopt;
-    const QImage mask = sheetMask(grey, split.level);
+    const QImage closed = closing(grey, kLineClosing);
+    const Split split = otsu(closed);
+    if (split.light - split.dark < kSheetContrast || !darkBorder(closed, split.level))
+        return std::nullopt;
+    const QImage mask = sheetMask(closed, split.level);
     if (mask.isNull() || !surroundedByTable(mask))
         return std::nullopt;
     const Sheet sheet = sheetOf(mask);
