@@ -2,6 +2,7 @@
 // box filters, shrinking, the paper's light, strokes and regions, shading and
 // the photographed sheet, on small crafted pictures.
 #include "clean_page.h"
+#include "components.h"
 #include "drawing.h"
 #include "line_pictures.h"
 #include "page_fit.h"
@@ -202,8 +203,9 @@ void DrawingTest::strokesAreFoundOnPaperAndOnFills()
 
 void DrawingTest::crowdedMarksGoAndLoneOnesStay()
 {
-    // Six dots close together, a dot far from them, and a long line.
-    QImage page(120, 60, QImage::Format_Grayscale8);
+    // Six dots close together, a dot far from them, a long line, and a row
+    // of bent strokes like letters.
+    QImage page(160, 100, QImage::Format_Grayscale8);
     page.fill(kPaper);
     QPainter p(&page);
     p.setPen(Qt::NoPen);
@@ -212,6 +214,10 @@ void DrawingTest::crowdedMarksGoAndLoneOnesStay()
         p.drawRect(10 + 6 * (i % 3), 10 + 6 * (i / 3), 3, 3);
     p.drawRect(100, 10, 3, 3);
     p.fillRect(10, 50, 100, 2, Qt::black);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2));
+    for (int i = 0; i < 7; ++i)
+        p.drawArc(QRect(10 + 20 * i, 70, 16, 20), 45 * 16, 270 * 16);
     p.end();
     Sizes sizes;
     sizes.markLength = 10, sizes.markSpacing = 4, sizes.wallWidth = 2, sizes.minAreaPixels = 20, sizes.minAreaWidth = 3;
@@ -220,6 +226,7 @@ void DrawingTest::crowdedMarksGoAndLoneOnesStay()
     QVERIFY(!inkAt(page, {11, 11}));
     QVERIFY(inkAt(page, {101, 11}));
     QVERIFY(inkAt(page, {50, 50}));
+    QCOMPARE(labelComponents(page, kInk, Connectivity::Eight).count(), 2 + 7);
 }
 
 void DrawingTest::clustersOfSmallAreasBecomeOne()

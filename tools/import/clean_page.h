@@ -46,7 +46,8 @@ inline constexpr int kHitCanvasWidth = 3;
 // a dark shape up to this wide is a stroke, kept black; a wider one is a
 // filled region, whose inside (once outlined) is still wider than kHitCanvasWidth;
 inline constexpr int kStrokeCanvasWidth = 8;
-// hatching strokes and stipple dots are at most this long...
+// stipple dots and blots of them are at most this long (hatching strokes
+// are straight, whatever their length)...
 inline constexpr int kMarkCanvasLength = 40;
 // ...and lie this close to several others of their kind;
 inline constexpr int kMarkCanvasSpacing = 8;

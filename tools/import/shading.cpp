@@ -1,25 +1,27 @@
-// Finding shading: ink parts with their holes and bounding boxes, crowding on
-// a grid of boxes, and walls seen from the areas on both sides.
+// Finding shading: ink parts with their holes and bounding boxes, crowds of
+// marks grown until they touch, and walls seen from the areas on both sides.
 #include "shading.h"
 
 #include "components.h"
 
-#include <QRect>
+#include <QPoint>
 #include <algorithm>
 #include <climits>
-#include <unordered_map>
+#include <cmath>
 #include <vector>
 
 namespace importer {
 namespace {
 
 struct Part {
+    QPoint first; // its first pixel, row by row
     int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
     qint64 pixels = 0;
     bool holes = false;
 
-    QRect box() const { return QRect(QPoint(left, top), QPoint(right, bottom)); }
     int length() const { return std::max(right - left, bottom - top) + 1; }
+    double diagonal() const { return std::hypot(right - left + 1, bottom - top + 1); }
+    double boxArea() const { return double(right - left + 1) * (bottom - top + 1); }
 };
 
 std::vector<Part> partsOf(const Components& ink, int width, int height)
@@ -31,6 +33,8 @@ std::vector<Part> partsOf(const Components& ink, int width, int height)
             if (label < 0)
                 continue;
             Part& p = parts[std::size_t(label)];
+            if (p.pixels == 0)
+                p.first = QPoint(x, y);
             p.left = std::min(p.left, x), p.right = std::max(p.right, x);
             p.top = std::min(p.top, y), p.bottom = std::max(p.bottom, y);
             ++p.pixels;
@@ -40,8 +44,10 @@ std::vector<Part> partsOf(const Components& ink, int width, int height)
 }
 
 // An area away from the picture's edge is a hole of the ink part just above
-// its first pixel, which lies on its outer boundary.
-void findHoles(const Components& ink, const Components& areas, std::vector<Part>& parts, int width, int height)
+// its first pixel, which lies on its outer boundary. Holes too small to
+// colour (a loop in a clump of dots) do not count.
+void findHoles(const Components& ink, const Components& areas, const std::vector<char>& small,
+               std::vector<Part>& parts, int width, int height)
 {
     std::vector<char> seen(std::size_t(areas.count()), 0);
     std::vector<char> onEdge(std::size_t(areas.count()), 0);
@@ -58,54 +64,49 @@ void findHoles(const Components& ink, const Components& areas, std::vector<Part>
         }
     }
     for (std::size_t a = 0; a < first.size(); ++a) {
-        if (!onEdge[a])
+        if (!onEdge[a] && !small[a])
             parts[std::size_t(ink.at(first[a].x(), first[a].y() - 1))].holes = true;
     }
 }
 
-int boxGap(const QRect& a, const QRect& b)
+// What a mark is: short or straight; and whether it is a plain one, a dot
+// or a straight stroke.
+enum class Mark : char { None, Bent, Plain };
+
+Mark markOf(const Part& p, const Sizes& sizes)
 {
-    const int across = std::max({0, b.left() - a.right() - 1, a.left() - b.right() - 1});
-    const int down = std::max({0, b.top() - a.bottom() - 1, a.top() - b.bottom() - 1});
-    return std::max(across, down);
+    const bool straight = double(p.pixels) <= sizes.wallWidth * p.diagonal();
+    if (p.holes || (p.length() > sizes.markLength && !straight))
+        return Mark::None;
+    const bool dot = kDotFill * p.boxArea() <= double(p.pixels);
+    return dot || straight ? Mark::Plain : Mark::Bent;
 }
 
-// Groups of marks, each within `spacing` of another of its group, found
-// through a grid of cells as large as a mark and its spacing: the marks of
-// groups of at least kShadingMarks.
-std::vector<char> crowded(const std::vector<Part>& parts, const std::vector<char>& isMark, const Sizes& sizes)
+// The marks of shading: in groups of at least kShadingMarks, each within
+// `spacing` of another of its group (grown by half the spacing each way,
+// such marks touch), most of them plain.
+std::vector<char> shadingMarks(const Components& ink, const std::vector<Part>& parts, const std::vector<Mark>& marks,
+                               const Sizes& sizes, QSize size)
 {
-    const int cell = sizes.markLength + sizes.markSpacing;
-    auto key = [](int cx, int cy) { return (qint64(cx) << 32) ^ quint32(cy); };
-    auto cellOf = [&](std::size_t i) { return parts[i].box().center() / cell; };
-    std::unordered_map<qint64, std::vector<int>> grid;
+    std::vector<char> isMark(parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        isMark[i] = marks[i] != Mark::None;
+    QImage grown(size, QImage::Format_Grayscale8);
+    grown.fill(kPaper);
+    paintParts(grown, ink, isMark, kInk);
+    const int before = sizes.markSpacing / 2;
+    const Components groups =
+        labelComponents(dilateInk(grown, -before, sizes.markSpacing - before, Outside::Paper), kInk, Connectivity::Eight);
+    auto groupOf = [&](std::size_t i) { return std::size_t(groups.at(parts[i].first.x(), parts[i].first.y())); };
+    std::vector<int> members(std::size_t(groups.count()), 0);
+    std::vector<int> plain(members.size(), 0);
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (isMark[i])
-            grid[key(cellOf(i).x(), cellOf(i).y())].push_back(int(i));
+            ++members[groupOf(i)], plain[groupOf(i)] += marks[i] == Mark::Plain;
     }
-    DisjointSets groups(parts.size());
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (!isMark[i])
-            continue;
-        const QPoint c = cellOf(i);
-        for (int cy = c.y() - 1; cy <= c.y() + 1; ++cy) {
-            for (int cx = c.x() - 1; cx <= c.x() + 1; ++cx) {
-                const auto found = grid.find(key(cx, cy));
-                if (found == grid.end())
-                    continue;
-                for (int j : found->second) {
-                    if (boxGap(parts[i].box(), parts[std::size_t(j)].box()) <= sizes.markSpacing)
-                        groups.join(int(i), j);
-                }
-            }
-        }
-    }
-    std::vector<int> members(parts.size(), 0);
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        members[std::size_t(groups.find(int(i)))] += isMark[i];
     std::vector<char> result(parts.size(), 0);
     for (std::size_t i = 0; i < parts.size(); ++i)
-        result[i] = isMark[i] && members[std::size_t(groups.find(int(i)))] >= kShadingMarks;
+        result[i] = isMark[i] && members[groupOf(i)] >= kShadingMarks && 2 * plain[groupOf(i)] >= members[groupOf(i)];
     return result;
 }
 
@@ -113,16 +114,15 @@ int removeMarks(QImage& lines, const Sizes& sizes)
 {
     const Components ink = labelComponents(lines, kInk, Connectivity::Eight);
     std::vector<Part> parts = partsOf(ink, lines.width(), lines.height());
-    findHoles(ink, labelComponents(lines, kPaper, Connectivity::Four), parts, lines.width(), lines.height());
-    std::vector<char> isMark(parts.size());
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const Part& p = parts[i];
-        const bool thin = p.pixels <= qint64(sizes.wallWidth) * p.length();
-        isMark[i] = !p.holes && (p.length() <= sizes.markLength || thin);
-    }
-    const std::vector<char> crowd = crowded(parts, isMark, sizes);
-    paintParts(lines, ink, crowd, kPaper);
-    return countChosen(crowd);
+    const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
+    findHoles(ink, areas, tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth), parts, lines.width(),
+              lines.height());
+    std::vector<Mark> marks(parts.size());
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        marks[i] = markOf(parts[i], sizes);
+    const std::vector<char> shading = shadingMarks(ink, parts, marks, sizes, lines.size());
+    paintParts(lines, ink, shading, kPaper);
+    return countChosen(shading);
 }
 
 // A wall pixel: ink whose surroundings within the wall width hold two or more
