@@ -173,7 +173,7 @@ QImage linesAtSize(const QImage& picture, QSize size)
 {
     if (picture.isNull() || size.isEmpty())
         return {};
-    return drawingOf(workingPicture(picture, size), pageSizes()).lines;
+    return drawingOf(workingPicture(picture.convertToFormat(QImage::Format_RGB32), size), pageSizes()).lines;
 }
 
 bool closeOpenEdges(QImage& lines, const QRect& placed)

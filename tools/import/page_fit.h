@@ -38,7 +38,7 @@ inline constexpr double kPhotoToneShare = 0.25;
 // The sizes of the cleaning on a page of kPageSize.
 Sizes pageSizes();
 
-// The line picture of `picture` (Format_RGB32, any size) at exactly `size`,
+// The line picture of `picture` (any format and size) at exactly `size`,
 // with pageSizes(); null when no paper can be found in it.
 QImage linesAtSize(const QImage& picture, QSize size);
 

@@ -2,9 +2,11 @@
 //
 // A pixel differing from the paper by kRegionDarkness in lightness or by
 // kRegionColour between its channels (a pale yellow or pink, a light grey) is
-// part of a region; neighbours whose channels all lie within kSameColour of
-// each other are one region, so a region runs over gentle shading but stops
-// at a change of colour. A region smaller than Sizes::minAreaPixels is too
+// part of a region; flat neighbours (each within half kSameColour of all
+// four of its own neighbours) whose channels lie within kSameColour of each
+// other are one region, so a region runs over gentle shading but stops at a
+// change of colour, even along a slanted edge whose blend changes slowly;
+// the blends then melt into the regions beside them. A region smaller than Sizes::minAreaPixels is too
 // small to colour: a dark one stays ink (a dot, a pupil), a pale one melts
 // into its neighbours. Every other region is outlined, inside white: where
 // two regions meet, or a region meets the paper, the line runs.
