@@ -114,6 +114,11 @@ int removeMarks(QImage& lines, const Sizes& sizes)
 {
     const Components ink = labelComponents(lines, kInk, Connectivity::Eight);
     std::vector<Part> parts = partsOf(ink, lines.width(), lines.height());
+    // Most drawings have too few marks for any shading: then the holes need no looking for.
+    const auto possible =
+        std::count_if(parts.begin(), parts.end(), [&](const Part& p) { return markOf(p, sizes) != Mark::None; });
+    if (possible < kShadingMarks)
+        return 0;
     const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
     findHoles(ink, areas, tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth), parts, lines.width(),
               lines.height());
@@ -155,6 +160,8 @@ int openClusters(QImage& lines, const Sizes& sizes)
 {
     const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
     const std::vector<char> small = tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth);
+    if (countChosen(small) < kClusterAreas)
+        return 0;
     DisjointSets clusters(small.size());
     std::vector<Wall> walls;
     std::vector<int> seen;
