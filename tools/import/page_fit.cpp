@@ -179,7 +179,9 @@ QImage linesAtSize(const QImage& picture, QSize size)
 bool closeOpenEdges(QImage& lines, const QRect& placed)
 {
     const std::vector<EdgePixel> edges = marginEdges(placed, lines.size());
-    if (edges.empty())
+    // Without ink on those edges, the paper runs unbroken along each: no lines run off to close.
+    const auto inkAt = [&](const EdgePixel& e) { return lines.constScanLine(e.at.y())[e.at.x()] == kInk; };
+    if (std::none_of(edges.begin(), edges.end(), inkAt))
         return false;
     const Components areas = labelComponents(lines.copy(placed), kPaper, Connectivity::Four);
     std::vector<int> contact(std::size_t(areas.count()), 0);
