@@ -42,6 +42,18 @@ bool isPaper(Pixel p) { return 255 - lightness(p) < kRegionDarkness && colourSpr
 
 int difference(Pixel a, Pixel b) { return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)}); }
 
+bool allPaper(const Planes& planes)
+{
+    for (int y = 0; y < planes[0].height(); ++y) {
+        const Row row = rowOf(planes, y);
+        for (int x = 0, xEnd = planes[0].width(); x < xEnd; ++x) {
+            if (!isPaper(row.at(x)))
+                return false;
+        }
+    }
+    return true;
+}
+
 // A flat pixel lies within half kSameColour of its four neighbours: inside a
 // region or on gentle shading, not on the blend where two colours meet
 // (along a slanted edge the blend changes slowly, and would chain them).
@@ -253,6 +265,12 @@ double toneShare(const std::vector<int>& labels, const std::vector<Region>& regi
 RegionLines regionLines(const Planes& closed, const Planes& open, const QImage& strokes, const Sizes& sizes)
 {
     const int w = closed[0].width(), h = closed[0].height();
+    if (allPaper(closed)) {
+        // Line art on paper: no regions and no tones, and no need to look for them.
+        RegionLines none{QImage(w, h, QImage::Format_Grayscale8), 0};
+        none.lines.fill(kPaper);
+        return none;
+    }
     std::vector<Region> regions;
     std::vector<int> labels = regionLabels(closed, regions);
     markSmallRegions(labels, regions, sizes.minAreaPixels);
