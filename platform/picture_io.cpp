@@ -171,18 +171,22 @@ private:
     bool opened_ = false;
 };
 
-QImage decode(const QByteArray& bytes, PictureFormat format)
+// `scaledSize`, when valid, is the size to decode to, whatever the picture's own.
+QImage decode(const QByteArray& bytes, PictureFormat format, QSize scaledSize)
 {
     OneFormatReader one(bytes, format);
     QImageReader* reader = one.get();
     if (reader == nullptr || !reader->canRead())
         return {};
     const QSize size = reader->size();
+    if (scaledSize.isValid())
+        reader->setScaledSize(scaledSize);
     // A reader that cannot tell the size beforehand is still bounded by the allocation limit.
-    if (size.isValid() && !acceptableSize(size))
+    else if (size.isValid() && !acceptableSize(size))
         return {};
     // A JPEG with thousands of (even empty) scans takes the decoder seconds.
-    if (format == PictureFormat::Jpeg && !jpegWorkAcceptable(jpegLayout(bytes).scans, size))
+    if (format == PictureFormat::Jpeg &&
+        !jpegWorkAcceptable(jpegLayout(bytes).scans, scaledSize.isValid() ? scaledSize : size))
         return {};
     const QImage image = reader->read();
     return acceptableSize(image.size()) ? image : QImage();
@@ -233,12 +237,12 @@ bool isBookFormat(PictureFormat format)
            format == PictureFormat::Ico;
 }
 
-QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha)
+QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha, QSize scaledSize)
 {
     Q_ASSERT(format == pictureFormatOf(bytes));
     if (format == PictureFormat::Unknown || !looksComplete(bytes, format))
         return {};
-    const QImage image = decode(bytes, format);
+    const QImage image = decode(bytes, format, scaledSize);
     if (image.isNull())
         return {};
     if (!image.hasAlphaChannel())
@@ -260,6 +264,16 @@ QImage loadPicture(const QString& path, bool keepAlpha)
 bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative)
 {
     return !image.isNull() && folder.replaceFile(relative, bmpWriter(image)).ok();
+}
+
+QImage loadPictureScaled(const QString& path, QSize scaledSize)
+{
+    Q_ASSERT(acceptableSize(scaledSize));
+    const FileContent file = readPlainFile(path, kMaxFileBytes);
+    if (!file.ok())
+        return {};
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    return isBookFormat(format) ? decodePicture(file.bytes, format, false, scaledSize) : QImage();
 }
 
 bool saveBmpAtomically(const QImage& image, const QString& path)

@@ -39,12 +39,19 @@ bool isBookFormat(PictureFormat format);
 // format's decoder only. A truncated, oversized or too costly picture (see
 // the JPEG limits) gives a null image. The result is Format_RGB32 (alpha
 // dropped onto white) unless `keepAlpha` (then Format_ARGB32 when the picture
-// has transparency).
-QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha = false);
+// has transparency). A valid `scaledSize` (within the limits) is the size the
+// reader resamples to while it decodes, whatever the picture's own.
+QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha = false,
+                     QSize scaledSize = QSize());
 
 // Reads a plain file (see readPlainFile) and decodes it when it holds a
 // picture of the book's formats; anything else gives a null image.
 QImage loadPicture(const QString& path, bool keepAlpha = false);
+
+// loadPicture() of a picture larger than the limits, resampled to
+// `scaledSize` (within them) by the reader while it decodes, so that the
+// whole picture is never held in memory (JPEG decodes at that size directly).
+QImage loadPictureScaled(const QString& path, QSize scaledSize);
 
 // Writes `image` as a 24-bit Windows BMP at `relative` below `folder`, as
 // OwnedFolder::replaceFile writes (complete or not at all, never through a

@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct Options {
     QString folder;
     int gap = kDefaultGap;
     QStringList pictures;
+    Photos photos = Photos::Refuse;
 };
 
 struct NewPage {
@@ -66,15 +68,17 @@ int usage(QTextStream& err, const QString& text)
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings, scanned or downloaded)\n"
-        "as the next pages of a drawing set of Tintaro, cleaned into black outlines on\n"
-        "white with small gaps closed. A new set gets a logo made from its first page.");
+        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings or flat-coloured\n"
+        "cartoons, scanned, photographed or downloaded) as the next pages of a drawing\n"
+        "set of Tintaro, cleaned into black outlines on white with small gaps closed.\n"
+        "A new set gets a logo made from its first page.");
     parser.addHelpOption();
     parser.addOptions({
         {"set", "The set to add the pages to (created when new).", "name"},
         {"logo", "A picture for the set's button (57 x 67 pixels once fitted).", "picture"},
         {"close", QString("Close gaps in the lines up to <n> pixels wide (default %1).").arg(kDefaultGap), "n"},
         {"folder", "The program folder (default: the folder of this tool).", "folder"},
+        {"force", "Import pictures that look like photographs or paintings too."},
     });
     parser.addPositionalArgument("pictures", "The pictures to add, in page order.", "picture...");
 }
@@ -112,7 +116,7 @@ std::optional<Options> readOptions(const QStringList& arguments, const QString& 
         return std::nullopt;
     }
     Options options{parser.value("set"), parser.value("logo"), parser.value("folder"), kDefaultGap,
-                    parser.positionalArguments()};
+                    parser.positionalArguments(), parser.isSet("force") ? Photos::Accept : Photos::Refuse};
     if (const QString why = optionProblem(parser, options); !why.isEmpty()) {
         status = usage(err, why);
         return std::nullopt;
@@ -133,7 +137,8 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     bool allMade = true;
     for (const QString& path : options.pictures) {
         const PictureFile picture = readPictureFile(path);
-        NewPage made{path, picture.ok() ? makePage(picture, options.gap) : Page{}, {}, picture.dropped};
+        NewPage made{path, picture.ok() ? makePage(picture, options.gap, options.photos) : Page{}, {},
+                     picture.dropped};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
             made.gif = resources::encodeGif(made.page.image);
@@ -192,7 +197,8 @@ void report(const Options& options, const SetFolder& set, int first, const std::
         const Page& page = pages[i].page;
         out << set.pagePath(first + int(i)) << " from " << pages[i].source << ": "
             << counted(page.cleaning.areas, "area", "areas") << ", "
-            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed"
+            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed, "
+            << std::lround(page.blackShare * 100) << "% black"
             << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << dropNote(pages[i].dropped)
             << "\n";
     }

@@ -54,13 +54,23 @@ bool acceptableSize(QSize size)
            qint64(size.width()) * size.height() <= platform::kMaxPicturePixels;
 }
 
+// The size to decode a picture at: its own, half of it beyond the limits, or
+// empty when even that is too large.
+QSize decodingSize(QSize size)
+{
+    if (acceptableSize(size))
+        return size;
+    const QSize shrunk = size / kMaxDecodeShrink;
+    return acceptableSize(shrunk) ? shrunk : QSize();
+}
+
 QString tooLarge(QSize size)
 {
     return QString("the picture is too large (%1 x %2 pixels; at most %3 pixels a side and %4 million in all)")
         .arg(size.width())
         .arg(size.height())
-        .arg(platform::kMaxPictureSide)
-        .arg(platform::kMaxPicturePixels / 1'000'000);
+        .arg(platform::kMaxPictureSide * kMaxDecodeShrink)
+        .arg(platform::kMaxPicturePixels * kMaxDecodeShrink * kMaxDecodeShrink / 1'000'000);
 }
 
 QString tooManyScans(int scans, QSize size)
@@ -97,14 +107,16 @@ PictureFile readSvg(const QByteArray& bytes)
 PictureFile readRaster(const QByteArray& bytes, PictureFormat format)
 {
     const QSize size = platform::announcedSize(bytes, format);
-    if (size.isValid() && !acceptableSize(size))
+    const QSize decoded = size.isValid() ? decodingSize(size) : QSize();
+    if (size.isValid() && decoded.isEmpty())
         return refused(tooLarge(size));
+    // A picture decoded at half its size costs the decoder a quarter of the work.
     if (const int scans = platform::jpegLayout(bytes).scans;
-        format == PictureFormat::Jpeg && !platform::jpegWorkAcceptable(scans, size))
-        return refused(tooManyScans(scans, size));
+        format == PictureFormat::Jpeg && !platform::jpegWorkAcceptable(scans, decoded))
+        return refused(tooManyScans(scans, decoded));
     PictureFile picture;
     const DecoderWatch watch;
-    picture.raster = platform::decodePicture(bytes, format);
+    picture.raster = platform::decodePicture(bytes, format, false, decoded == size ? QSize() : decoded);
     if (picture.raster.isNull() || watch.truncated())
         return refused("the picture is damaged or incomplete");
     picture.size = picture.raster.size();
