@@ -1,8 +1,10 @@
-// The generator itself: the same bytes on every run, and the child's coloured pages kept.
+// The generator itself: the same bytes on every run, the child's coloured
+// pages kept, and the list of what is installed naming only what it shipped.
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,10 +12,10 @@
 
 namespace {
 
-bool generate(const QString& folder)
+bool generate(const QString& folder, const QString& desktopFolder = {})
 {
     QProcess generator;
-    generator.start(TINTARO_RESOURCES_EXE, {folder});
+    generator.start(TINTARO_RESOURCES_EXE, desktopFolder.isEmpty() ? QStringList{folder} : QStringList{folder, desktopFolder});
     return generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit
         && generator.exitCode() == 0;
 }
@@ -45,6 +47,7 @@ class TestGenerator : public QObject {
 private slots:
     void twoRunsGiveTheSameFiles();
     void colouredCopiesAreKept();
+    void installListNamesOnlyShippedFiles();
     void usage();
 
 private:
@@ -80,6 +83,35 @@ void TestGenerator::colouredCopiesAreKept()
     QCOMPARE(after.at(copy), before.at(copy));
     QVERIFY(after.at(page) != before.at(page));
     QCOMPARE(after.size(), before.size());
+}
+
+// The list of files to install is what the generator wrote, whatever else a
+// run of the program or the importer left in the folder.
+void TestGenerator::installListNamesOnlyShippedFiles()
+{
+    const QString folder = dir_.path();
+    const QString set = firstSet(folder);
+    QVERIFY(!set.isEmpty());
+    const QStringList left{"/dibujos/" + set + "/1.bmp", "/dibujos/" + set + "/99.gif", "/logos/mios.gif"};
+    for (const QString& relative : left) {
+        QFile file(folder + relative);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("left by a run") > 0);
+    }
+    QTemporaryDir desktop;
+    QVERIFY(generate(folder, desktop.path()));
+    QFile list(desktop.path() + "/book-files.txt");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    const QStringList listed = QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList expected;
+    for (const auto& [relative, digest] : digests(folder)) {
+        if (!left.contains(relative))
+            expected << relative.mid(1);
+    }
+    QCOMPARE(listed.size(), expected.size());
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()), QSet<QString>(expected.begin(), expected.end()));
+    QVERIFY(QFile::exists(desktop.path() + "/icons/hicolor/scalable/apps/org.tintaro.Tintaro.svg"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY(QFile::exists(QString("%1/icons/hicolor/%2x%2/apps/org.tintaro.Tintaro.png").arg(desktop.path()).arg(size)));
 }
 
 void TestGenerator::usage()
