@@ -16,7 +16,7 @@ QImage readClipboardElsewhere()
 {
     QProcess xclip;
     xclip.start("timeout", {"5", "xclip", "-selection", "clipboard", "-t", "image/png", "-o"});
-    if (!xclip.waitForStarted(5000))
+    if (!xclip.waitForStarted(30000))
         return {};
     const bool ended = QTest::qWaitFor([&xclip] { return xclip.state() == QProcess::NotRunning; }, 10000);
     if (!ended || xclip.exitStatus() != QProcess::NormalExit || xclip.exitCode() != 0)

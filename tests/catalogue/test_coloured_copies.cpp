@@ -4,8 +4,8 @@
 // failed load).
 #include "shell/main_window.h"
 #include "tests/catalogue/book_folder.h"
+#include "tests/support/samples.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -34,14 +34,6 @@ void threePageBook(const TestFolder& folder)
     booktest::addSet(folder, "animales.gif", Qt::cyan, {kRed, kGreen, kBlue});
     booktest::addSet(folder, "barcos.gif", Qt::magenta, {kOrange});
     booktest::keepCopies(folder);
-}
-
-QByteArray fileDigest(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
 // Every pixel of the canvas set from a seeded generator: a copy that is off
@@ -165,12 +157,12 @@ void ColouredCopiesTest::copyInAnotherLetterCaseCountsAsAbsent()
     TestFolder folder;
     threePageBook(folder);
     folder.writeImage(kSet + "2.BMP", booktest::flatPage(kPaint));
-    const QByteArray before = fileDigest(folder.file(kSet + "2.BMP"));
+    const QByteArray before = testsupport::fileDigest(folder.file(kSet + "2.BMP"));
     Form1 form(folder.path());
     form.Command4_Click();
     QCOMPARE(canvasCentre(form), kGreen.rgb());
     form.Command1_Click();
-    QCOMPARE(fileDigest(folder.file(kSet + "2.BMP")), before);
+    QCOMPARE(testsupport::fileDigest(folder.file(kSet + "2.BMP")), before);
     QVERIFY(!folder.exists(kSet + "2.bmp"));
 }
 

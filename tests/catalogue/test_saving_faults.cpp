@@ -4,8 +4,8 @@
 #include "platform/picture_io.h"
 #include "shell/main_window.h"
 #include "tests/catalogue/book_folder.h"
+#include "tests/support/samples.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,14 +26,6 @@ namespace {
 const QColor kPaint(250, 220, 0);
 const QString kSetFolder = "dibujos/animales";
 const QString kCopy = "dibujos/animales/2.bmp";
-
-QByteArray fileDigest(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 bool run(const QString& program, const QStringList& arguments)
 {
@@ -73,7 +65,7 @@ void paintPageTwoAndMoveOn(const TestFolder& folder)
 
 void verifyCopyIntact(const TestFolder& folder, const QByteArray& digest)
 {
-    QCOMPARE(fileDigest(folder.file(kCopy)), digest);
+    QCOMPARE(testsupport::fileDigest(folder.file(kCopy)), digest);
     const QImage copy = platform::loadPicture(folder.file(kCopy));
     QCOMPARE(copy.size(), QSize(100, 80));
     QCOMPARE(testsupport::countColour(copy, QColor(90, 10, 120).rgb()), qint64(100 * 80));
@@ -128,7 +120,7 @@ void SavingFaultsTest::readOnlyFolderKeepsThePreviousCopy()
     if (geteuid() == 0 && !mounted)
         QSKIP("running as root without permission to mount a file system");
     writeBook(folder);
-    const QByteArray digest = fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
     if (mounted)
         QVERIFY(run("mount", {"-o", "remount,ro", folder.file(kSetFolder)}));
     else
@@ -150,7 +142,7 @@ void SavingFaultsTest::fullFileSystemKeepsThePreviousCopy()
             qWarning("could not unmount %s", qPrintable(folder.file(kSetFolder)));
     });
     writeBook(folder);
-    const QByteArray digest = fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
     fillUp(folder.file(kSetFolder));
 
     paintPageTwoAndMoveOn(folder);
@@ -161,7 +153,7 @@ void SavingFaultsTest::saveKilledHalfWayKeepsThePreviousCopy()
 {
     TestFolder folder;
     writeBook(folder);
-    const QByteArray digest = fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
     QProcess child;
     child.start(QCoreApplication::applicationDirPath() + "/catalogue_save_child",
                 {folder.file(kCopy), "6000", "6000"});
@@ -174,7 +166,7 @@ void SavingFaultsTest::saveKilledHalfWayKeepsThePreviousCopy()
     while (openFileSize(child.processId(), folder.file(kSetFolder)) < 4 * 1024 * 1024 && waited.elapsed() < 20000)
         QThread::usleep(200);
     QVERIFY(::kill(static_cast<pid_t>(child.processId()), SIGKILL) == 0);
-    QVERIFY(child.waitForFinished(10000));
+    QVERIFY(child.waitForFinished(60000));
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
     QVERIFY2(!child.readAll().contains("saved"), "the save finished before it could be killed");
 

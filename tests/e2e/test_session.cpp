@@ -66,7 +66,7 @@ bool fileAppears(const QString& path)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!QFile::exists(path) && clock.elapsed() < 10000)
+    while (!QFile::exists(path) && clock.elapsed() < 60000)
         QTest::qWait(50);
     return QFile::exists(path);
 }
@@ -151,7 +151,7 @@ void SessionTest::childColoursAPageAndLeaves()
 
     // The door ends the program; the coloured page stays, the untouched one has no copy.
     x.click(at.door);
-    QVERIFY(program.waitForFinished(10000));
+    QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(QImage(pages + "1.bmp").convertToFormat(QImage::Format_RGB32), coloured);

@@ -2,9 +2,9 @@
 // logos, messages and exit statuses, and bad input that changes nothing.
 #include "resources/gif_writer.h"
 #include "sample_drawings.h"
+#include "tests/support/samples.h"
 #include "tests/support/test_folder.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QPainter>
@@ -27,10 +27,8 @@ QMap<QString, QByteArray> snapshot(const QString& path)
     QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString entry = it.next();
-        QFile file(entry);
-        const bool isFile = it.fileInfo().isFile() && file.open(QIODevice::ReadOnly);
         files[QDir(path).relativeFilePath(entry)] =
-            isFile ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5) : QByteArray("folder");
+            it.fileInfo().isFile() ? testsupport::fileDigest(entry) : QByteArray("folder");
     }
     return files;
 }

@@ -1,6 +1,7 @@
 // Both ExtFloodFill rules on crafted and random images, checked pixel for pixel.
 #include "image_art.h"
 #include "platform/flood_fill.h"
+#include "tests/support/test_folder.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -151,15 +152,6 @@ QImage spiral(int w, int h)
     return img;
 }
 
-int countColour(const QImage& img, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 class TestFloodFill : public QObject {
@@ -276,7 +268,7 @@ void TestFloodFill::leaksThroughAOnePixelGapButNotDiagonally()
     };
     QImage img = art::image(gap);
     floodFillBorder(img, QPoint(1, 1), kBlack, kRed);
-    QCOMPARE(countColour(img, kRed), 3 * 7 - 2);
+    QCOMPARE(testsupport::countColour(img, kRed), qint64(3 * 7 - 2));
 
     // Black pixels touching only at their corners still close the area for a 4-connected fill.
     QImage diagonal = art::image({
@@ -350,7 +342,7 @@ void TestFloodFill::mazeAndSpiralAreFilledWhole()
     QFETCH(QPoint, start);
     QCOMPARE(image.pixel(start), kWhite);
     const std::vector<bool> region = reachable(image, start, false, kWhite);
-    QCOMPARE(static_cast<int>(std::count(region.begin(), region.end(), true)), countColour(image, kWhite));
+    QCOMPARE(qint64(std::count(region.begin(), region.end(), true)), testsupport::countColour(image, kWhite));
     const QImage expected = expectedFill(image, region, kRed);
     for (bool border : {false, true}) {
         QImage img = image.copy();

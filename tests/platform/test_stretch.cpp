@@ -2,6 +2,7 @@
 #include "image_art.h"
 #include "platform/flood_fill.h"
 #include "platform/stretch.h"
+#include "tests/support/samples.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -17,15 +18,6 @@ namespace {
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kRed = qRgb(255, 0, 0);
-
-QSet<QRgb> coloursOf(const QImage& img)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            colours.insert(img.pixel(x, y) | 0xFF000000u);
-    return colours;
-}
 
 // A page with one closed 1-pixel outline drawn without antialiasing.
 QImage outlinePage(QSize size, const std::function<void(QPainter&)>& draw)
@@ -111,7 +103,7 @@ void TestStretch::twoColourPageStaysTwoColour()
 {
     const QImage noise = randomImage(97, 61, 5, {kBlack, kWhite, kWhite});
     for (QSize size : {QSize(40, 25), QSize(96, 60), QSize(200, 30), QSize(13, 140), QSize(97, 61)}) {
-        const QSet<QRgb> colours = coloursOf(stretchKeepingDark(noise, size));
+        const QSet<QRgb> colours = testsupport::coloursOf(stretchKeepingDark(noise, size));
         QVERIFY(colours.size() <= 2);
         QVERIFY(colours.contains(kBlack));
         QVERIFY((colours - QSet<QRgb>{kBlack, kWhite}).isEmpty());
@@ -119,7 +111,7 @@ void TestStretch::twoColourPageStaysTwoColour()
     // A page of many colours gives only colours it has.
     const QList<QRgb> palette = {kRed, qRgb(10, 200, 30), qRgb(90, 90, 250), qRgb(250, 250, 10)};
     const QImage colourful = randomImage(50, 40, 9, palette);
-    QVERIFY(coloursOf(stretchKeepingDark(colourful, QSize(21, 17))).subtract(coloursOf(colourful)).isEmpty());
+    QVERIFY(testsupport::coloursOf(stretchKeepingDark(colourful, QSize(21, 17))).subtract(testsupport::coloursOf(colourful)).isEmpty());
 }
 
 void TestStretch::darkestPixelOfTheBlockWins()

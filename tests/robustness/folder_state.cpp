@@ -1,7 +1,7 @@
 // Folder snapshots and the heap figure the robustness tests compare.
 #include "tests/robustness/folder_state.h"
+#include "tests/support/samples.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -25,10 +25,8 @@ QString describe(const QFileInfo& info)
         return "link " + info.symLinkTarget();
     if (info.isDir())
         return "folder " + when;
-    QFile file(info.filePath());
-    QCryptographicHash sha(QCryptographicHash::Sha1);
-    const bool read = file.open(QIODevice::ReadOnly) && sha.addData(&file);
-    return QString("file %1 %2 %3").arg(info.size()).arg(when, read ? sha.result().toHex() : "unreadable");
+    const QByteArray digest = testsupport::fileDigest(info.filePath());
+    return QString("file %1 %2 %3").arg(info.size()).arg(when, digest.isEmpty() ? "unreadable" : digest.toHex());
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The main window on broken program folders: every resource missing,
 // emptied, cut short, of another format, 1 x 1 or 20000 x 20000 pixels, or a
 // folder, in turn; the whole folder read-only; a set of 5,000 pages; 1,000
-// sets; logo names that make odd or no set names. Each time the window starts quickly, stays usable under a random
-// session, keeps the child's work and writes nothing outside "dibujos".
+// sets; logo names that make odd or no set names. Each time the window starts,
+// stays usable under a random session, keeps the child's work and writes
+// nothing outside "dibujos". How fast it starts is measured in bench/.
 #include "platform/picture_io.h"
 #include "shell/main_window.h"
 #include "tests/robustness/broken_folder.h"
@@ -12,7 +13,6 @@
 #include "tests/support/colouring_folder.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -20,7 +20,6 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
@@ -30,15 +29,6 @@ using testsupport::TestFolder;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int kSlowdown = 5;
-#else
-constexpr int kSlowdown = 1;
-#endif
-// Any start beyond this is a fault (the machine may be busy: the aim is a few hundred ms).
-constexpr qint64 kStartLimitMs = 1500 * kSlowdown;
-// A start on the largest folders, best of three.
-constexpr qint64 kLargeStartLimitMs = 500 * kSlowdown;
 constexpr int kSessionEvents = 120;
 const QString kPlanted = "dibujos/animales/2.bmp";
 
@@ -102,14 +92,6 @@ QString pageCopy(const Form1& form)
     return QString("dibujos/%1/%2.bmp").arg(form.SetName(form.SetIndex)).arg(form.PageNumber);
 }
 
-qint64 timedStart(const QString& folder, std::unique_ptr<Form1>& form)
-{
-    QElapsedTimer clock;
-    clock.start();
-    form = std::make_unique<Form1>(folder);
-    return clock.elapsed();
-}
-
 } // namespace
 
 class BrokenFoldersTest : public QObject {
@@ -130,9 +112,6 @@ private:
     void paintAndMoveOn(const TestFolder& folder, Form1& form);
 
     std::unique_ptr<TestFolder> shipped_;
-    int casesTried_ = 0;
-    qint64 slowestStart_ = 0;
-    QString slowestCase_;
 };
 
 void BrokenFoldersTest::initTestCase()
@@ -160,12 +139,7 @@ void BrokenFoldersTest::brokenResource()
     robustness::breakResource(*folder, resource, fault);
     const robustness::FolderState before = robustness::folderState(folder->path());
 
-    std::unique_ptr<Form1> form;
-    const qint64 startMs = timedStart(folder->path(), form);
-    QVERIFY2(startMs <= kStartLimitMs, qPrintable(QString("start-up took %1 ms").arg(startMs)));
-    if (startMs > slowestStart_)
-        slowestStart_ = startMs, slowestCase_ = QTest::currentDataTag();
-    ++casesTried_;
+    const auto form = std::make_unique<Form1>(folder->path());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QCoreApplication::processEvents();
@@ -241,8 +215,7 @@ void BrokenFoldersTest::readOnlyProgramFolder()
     });
     QVERIFY(run("mount", {"-o", "remount,bind,ro", root, root}));
     const robustness::FolderState before = robustness::folderState(root);
-    std::unique_ptr<Form1> form;
-    QVERIFY(timedStart(root, form) <= kStartLimitMs);
+    const auto form = std::make_unique<Form1>(root);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     testsupport::clickBox(form->Picture1, form->Picture1->rect().center() / 2);
@@ -266,12 +239,7 @@ void BrokenFoldersTest::setOfFiveThousandPages()
         folder->writeText(QString("dibujos/animales/%1.gif").arg(n), bytes);
     folder->writeText("dibujos/animales/4999.bmp", bytes);
 
-    std::unique_ptr<Form1> form;
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < 3; ++i)
-        best = std::min(best, timedStart(folder->path(), form));
-    std::printf("start-up with a set of 5000 pages: %lld ms (best of 3)\n", static_cast<long long>(best));
-    QVERIFY2(best <= kLargeStartLimitMs, qPrintable(QString("start-up took %1 ms").arg(best)));
+    const auto form = std::make_unique<Form1>(folder->path());
     QCOMPARE(form->PageCount, 5000);
     QVERIFY(!folder->exists("dibujos/animales/4999.bmp"));
     QTest::mouseClick(form->Command3, Qt::LeftButton);
@@ -289,12 +257,7 @@ void BrokenFoldersTest::thousandSets()
         folder->writeImage("logos/" + set + ".gif", page.scaled(57, 67));
         folder->writeImage("dibujos/" + set + "/1.gif", page);
     }
-    std::unique_ptr<Form1> form;
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < 3; ++i)
-        best = std::min(best, timedStart(folder->path(), form));
-    std::printf("start-up with 1008 sets: %lld ms (best of 3)\n", static_cast<long long>(best));
-    QVERIFY2(best <= kLargeStartLimitMs, qPrintable(QString("start-up took %1 ms").arg(best)));
+    const auto form = std::make_unique<Form1>(folder->path());
     QCOMPARE(form->File1.ListCount(), 1008);
     for (int i = 0; i < 9; ++i)
         QTest::mouseClick(form->Command5, Qt::LeftButton);
@@ -324,8 +287,7 @@ void BrokenFoldersTest::oddSetNames()
     const int fd = ::creat(raw.constData(), 0644);
     QVERIFY(fd >= 0 && ::close(fd) == 0);
     const robustness::FolderState before = robustness::folderState(folder->path());
-    std::unique_ptr<Form1> form;
-    QVERIFY(timedStart(folder->path(), form) <= kStartLimitMs);
+    const auto form = std::make_unique<Form1>(folder->path());
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     for (int i = 0; i <= form->File1.ListCount(); ++i) {
@@ -344,8 +306,6 @@ void BrokenFoldersTest::oddSetNames()
 void BrokenFoldersTest::cleanupTestCase()
 {
     shipped_.reset();
-    std::printf("%d broken folders tried; slowest start-up %lld ms (%s)\n", casesTried_,
-                static_cast<long long>(slowestStart_), qPrintable(slowestCase_));
 }
 
 int main(int argc, char* argv[])

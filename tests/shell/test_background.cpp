@@ -2,6 +2,7 @@
 // to edge and kept for the run, and the message when it cannot be read.
 #include "shell/background.h"
 #include "shell/main_window.h"
+#include "tests/support/later_event.h"
 #include "tests/support/test_folder.h"
 
 #include <QMessageBox>
@@ -118,7 +119,7 @@ void BackgroundTest::unreadablePictureIsToldOnceAndTheWindowCarriesOn()
     QTRY_COMPARE(visibleMessages().size(), 1);
     for (int i = 0; i < 3; ++i)
         QCOMPARE(paintedBackground(form), paintedBackground(form));
-    QTest::qWait(20);
+    QVERIFY(testsupport::handleLaterEvent());
     QCOMPARE(visibleMessages().size(), 1);
 
     QMessageBox* box = visibleMessages().first();
@@ -133,8 +134,8 @@ void BackgroundTest::unreadablePictureIsToldOnceAndTheWindowCarriesOn()
     QImage blank(form.size(), QImage::Format_RGB32);
     blank.fill(Qt::black);
     QCOMPARE(paintedBackground(form), blank);
-    form.update();
-    QTest::qWait(20);
+    form.repaint();
+    QVERIFY(testsupport::handleLaterEvent());
     QVERIFY(visibleMessages().isEmpty());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QSignalSpy clicks(form.Command7, &QAbstractButton::clicked);

@@ -1,5 +1,6 @@
 // The arrow pointer over the canvas in the current colour, from start-up on.
 #include "textures_book.h"
+#include "tests/support/samples.h"
 
 #include <QSet>
 
@@ -9,16 +10,6 @@ using testsupport::TestFolder;
 namespace {
 
 const QRgb kOpaqueBlack = qRgba(0, 0, 0, 255);
-
-// The distinct pixel values of an image.
-QSet<QRgb> coloursOf(const QImage& image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
-}
 
 // The pointer the canvas has, and the one Image4 keeps, are the same 32 x 32
 // arrow with its hot spot at the tip; returns its image.
@@ -56,8 +47,8 @@ private slots:
         const QImage pointer = canvasPointer(*form_);
         QVERIFY(!pointer.isNull());
         QCOMPARE(pointer.pixel(31, 31), 0u);
-        QVERIFY(coloursOf(pointer).contains(qRgba(255, 0, 0, 255)));
-        QVERIFY(coloursOf(pointer).contains(kOpaqueBlack));
+        QVERIFY(testsupport::coloursOf(pointer).contains(qRgba(255, 0, 0, 255)));
+        QVERIFY(testsupport::coloursOf(pointer).contains(kOpaqueBlack));
     }
 
     void aPickedColourFillsTheInsideOfABlackOutline()
@@ -67,7 +58,7 @@ private slots:
         QVERIFY(!pointer.isNull());
         // Only the inside colour, the outline and transparency: white-on-black
         // shrinking never mixes colours.
-        QCOMPARE(coloursOf(pointer), QSet<QRgb>({0u, kOpaqueBlack, qRgba(10, 200, 30, 255)}));
+        QCOMPARE(testsupport::coloursOf(pointer), QSet<QRgb>({0u, kOpaqueBlack, qRgba(10, 200, 30, 255)}));
         QCOMPARE(pointer.pixel(6, 6), qRgba(10, 200, 30, 255));
         QCOMPARE(pointer.pixel(31, 0), 0u);
         QCOMPARE(pointer.pixel(0, 31), 0u);
@@ -77,12 +68,12 @@ private slots:
     void blackThenBlueGivesABlueInside()
     {
         pick(0, 0, 0);
-        QVERIFY(!coloursOf(canvasPointer(*form_)).contains(qRgba(255, 0, 0, 255)));
+        QVERIFY(!testsupport::coloursOf(canvasPointer(*form_)).contains(qRgba(255, 0, 0, 255)));
         QCOMPARE(canvasPointer(*form_).pixel(6, 6), kOpaqueBlack);
         pick(0, 0, 255);
         const QImage pointer = canvasPointer(*form_);
         QCOMPARE(pointer.pixel(6, 6), qRgba(0, 0, 255, 255));
-        QCOMPARE(coloursOf(pointer), QSet<QRgb>({0u, kOpaqueBlack, qRgba(0, 0, 255, 255)}));
+        QCOMPARE(testsupport::coloursOf(pointer), QSet<QRgb>({0u, kOpaqueBlack, qRgba(0, 0, 255, 255)}));
     }
 
     void everyPickKeepsTheSameShape()

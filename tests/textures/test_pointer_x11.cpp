@@ -1,6 +1,7 @@
 // The coloured pointer as the X server really shows it over the canvas.
 #include "textures_book.h"
 #include "xfixes_cursor.h"
+#include "tests/support/samples.h"
 
 #include <QScreen>
 #include <QSet>
@@ -25,20 +26,17 @@ private slots:
         form.UpdateColourCursor();
         // Come in from outside the canvas, so the server looks up the
         // pointer of the window under it afresh.
-        QCursor::setPos(form.Picture1->mapToGlobal(QPoint(-30, -30)));
-        QTest::qWait(50);
+        const QPoint outside = form.Picture1->mapToGlobal(QPoint(-30, -30));
+        QCursor::setPos(outside);
+        QTRY_COMPARE_WITH_TIMEOUT(QCursor::pos(), outside, 30000);
         QCursor::setPos(form.Picture1->mapToGlobal(QPoint(20, 20)));
 
         const QRgb inside = qRgba(10, 200, 30, 255);
         xfixes::ServerCursor shown;
-        QTRY_VERIFY_WITH_TIMEOUT((shown = xfixes::currentCursor()).image.pixel(6, 6) == inside, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((shown = xfixes::currentCursor()).image.pixel(6, 6) == inside, 30000);
         QCOMPARE(shown.image.size(), QSize(32, 32));
         QCOMPARE(shown.hotSpot, QPoint(0, 0));
-        QSet<QRgb> colours;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                colours.insert(shown.image.pixel(x, y));
-        QCOMPARE(colours, QSet<QRgb>({0u, qRgba(0, 0, 0, 255), inside}));
+        QCOMPARE(testsupport::coloursOf(shown.image), QSet<QRgb>({0u, qRgba(0, 0, 0, 255), inside}));
         QCOMPARE(shown.image, form.Image4->picture().image);
     }
 };
