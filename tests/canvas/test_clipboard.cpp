@@ -1,6 +1,7 @@
 // The canvas copied to the clipboard by a double-click on the palette strip,
 // read back by another process through the X server.
 #include "tests/canvas/canvas_fixture.h"
+#include "tests/support/x11_main.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -58,13 +59,6 @@ void ClipboardTest::doubleClickOnThePaletteCopiesTheCanvas()
     sendMouse(c.canvas(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, {155, 5});
 }
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return 77;
-    QApplication app(argc, argv);
-    ClipboardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+TINTARO_X11_TEST_MAIN(ClipboardTest)
 
 #include "test_clipboard.moc"

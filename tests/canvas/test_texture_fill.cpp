@@ -1,6 +1,6 @@
 // The texture fill on the main window's canvas: coverage, tiling, undo, pointer.
-#include "texture_art.h"
-#include "textures_book.h"
+#include "tests/canvas/texture_art.h"
+#include "tests/support/textures_book.h"
 
 using namespace textureart;
 using namespace texturebook;

@@ -1,5 +1,5 @@
 // The texture box on the main window: selecting texture painting and stepping.
-#include "textures_book.h"
+#include "tests/support/textures_book.h"
 
 using namespace texturebook;
 using testsupport::TestFolder;

@@ -1,7 +1,7 @@
 // The tiling of a texture over flooded areas, and stepping through the texture list.
 #include "canvas/texture_tiling.h"
 #include "palette/texture_chooser.h"
-#include "texture_art.h"
+#include "tests/canvas/texture_art.h"
 
 #include <QtTest>
 

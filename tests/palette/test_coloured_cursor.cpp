@@ -1,6 +1,6 @@
 // The arrow pointer over the canvas in the current colour, from start-up on.
-#include "textures_book.h"
 #include "tests/support/samples.h"
+#include "tests/support/textures_book.h"
 
 #include <QSet>
 

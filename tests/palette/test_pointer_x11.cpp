@@ -1,7 +1,8 @@
 // The coloured pointer as the X server really shows it over the canvas.
-#include "textures_book.h"
-#include "xfixes_cursor.h"
+#include "tests/palette/xfixes_cursor.h"
 #include "tests/support/samples.h"
+#include "tests/support/textures_book.h"
+#include "tests/support/x11_main.h"
 
 #include <QScreen>
 #include <QSet>
@@ -41,13 +42,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return 77;
-    QApplication app(argc, argv);
-    TestPointerX11 test;
-    return QTest::qExec(&test, argc, argv);
-}
+TINTARO_X11_TEST_MAIN(TestPointerX11)
 
 #include "test_pointer_x11.moc"

@@ -1,5 +1,5 @@
 // Reading back the pointer image the X server shows, through XFixes.
-#include "xfixes_cursor.h"
+#include "tests/palette/xfixes_cursor.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
