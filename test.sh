@@ -17,7 +17,7 @@ if [ "${1:-}" = "--long" ]; then
   export TINTARO_SESSION_EVENTS=100000 TINTARO_KILL_RUNS=100
 fi
 
-jobs=2
+jobs=$(nproc)
 configure_and_build() { # build dir, extra cmake arguments...
   local dir="$1"; shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINTARO_WERROR=ON "$@" >/dev/null

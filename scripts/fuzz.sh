@@ -23,7 +23,7 @@ targets=("${@:-${all_targets[@]}}")
 
 build=build/fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -j2 >/dev/null
+cmake --build "$build" -j"${JOBS:-$(nproc)}" >/dev/null
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:handle_abort=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
