@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <malloc.h>
 #include <memory>
 
@@ -19,6 +20,13 @@ void bringToFront(QWidget* window)
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
     window->activateWindow();
+}
+
+// Covers the screen whether or not a window manager honours the full-screen state.
+void showCoveringScreen(QWidget& window)
+{
+    window.setGeometry(window.screen()->geometry());
+    window.showFullScreen();
 }
 
 } // namespace
@@ -38,8 +46,17 @@ int main(int argc, char* argv[])
     if (!instance.claim())
         return 0;
     std::unique_ptr<Form1> mainWindow;
-    // The splash deletes itself: closed, or gone once the main window is up.
-    const QPointer<Form2> splash = new Form2(folder, mainWindow);
+    // The splash deletes itself when closed; once the main window is up it goes.
+    const QPointer<Form2> splash = new Form2;
+    QObject::connect(splash, &Form2::drawingClicked, &app, [&mainWindow, &splash, &folder] {
+        mainWindow = std::make_unique<Form1>(folder);
+        QObject::connect(mainWindow.get(), &Form1::quitRequested, qApp, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        // This runs inside the splash's click handler: let that return first.
+        splash->hide();
+        splash->deleteLater();
+        showCoveringScreen(*mainWindow);
+    });
     QObject::connect(&instance, &SingleInstance::showRequested, &app, [&mainWindow, &splash] {
         bringToFront(mainWindow ? static_cast<QWidget*>(mainWindow.get()) : splash.data());
     });

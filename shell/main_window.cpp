@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 
 #include "palette/cursor_template.h"
+#include "shell/design_placement.h"
 #include "shell/faces.h"
 #include "platform/units.h"
 
@@ -21,13 +22,14 @@ constexpr ColourValue kMagenta = 0x00FF00FF;
 constexpr int kDesignWidthTwips = 9480;
 constexpr int kDesignHeightTwips = 8850;
 
+void place(TwipControl& control, const layout::TwipRect& r) { control.Move(r.left, r.top, r.width, r.height); }
+
 } // namespace
 
-Form1::Form1(const QString& programFolder, QWidget* splash)
+Form1::Form1(const QString& programFolder)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
     ProgramFolder = programFolder;
-    splash_ = splash;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
     resize(kDesignWidthTwips / platform::kTwipsPerPixel, kDesignHeightTwips / platform::kTwipsPerPixel);
@@ -51,73 +53,71 @@ void Form1::createControls()
     createButtons();
     createImages();
     Trivolen1 = new Trivolen(this);
-    Trivolen1->Move(3600, 4800, 1350, 1365);
+    place(*Trivolen1, layout::designPlacement().trivolen);
     // Its place at start is the fill tool's icon, which it covers.
     Trivolen1->setPlace(Trivolen1->size());
 }
 
 void Form1::createPictureBoxes()
 {
-    auto box = [this](QWidget* parent, bool flat, bool autoSize, double l, double t, double w,
-                      double h) {
+    const layout::Placement design = layout::designPlacement();
+    auto box = [](QWidget* parent, bool flat, bool autoSize, const layout::TwipRect& r) {
         auto* picture = new PictureBox(parent, flat, autoSize);
-        picture->Move(l, t, w, h);
+        place(*picture, r);
         return picture;
     };
-    Picture5 = box(this, true, true, 1080, 1440, 5415, 3135);
-    Picture1 = box(Picture5, true, true, 0, 0, 3855, 2415);
+    Picture5 = box(this, true, true, design.picture5);
+    Picture1 = box(Picture5, true, true, {0, 0, 3855, 2415});
     Picture1->setContainerInset(1);
-    Picture8 = box(this, false, true, 6720, 1680, 855, 855);
+    Picture8 = box(this, false, true, {6720, 1680, 855, 855});
     Picture8->hide();
-    Picture3 = box(this, false, false, 4200, 120, 495, 495);
+    Picture3 = box(this, false, false, {4200, 120, 495, 495});
     Picture3->setFillSolid(true);
     Picture3->setScaleMode(PictureBox::ScaleMode::Pixels);
     Picture3->setBackColor(kWhite);
     Picture3->setPicture(palette::makeCursorTemplate());
     Picture3->hide();
-    for (int i = 0; i < 16; ++i) {
-        const double left = i <= 10 ? 960 + 600 * i : std::array{1560, 2160, 2760, 5040, 5640}[i - 11];
-        Picture2[i] = box(this, false, false, left, i <= 10 ? 6480 : 6000, 495, 375);
-    }
-    Picture7 = box(this, true, false, 1560, 6960, 1455, 1095);
-    Picture6 = box(this, true, true, 0, 0, 1380, 9000);
-    Picture4 = box(this, true, false, 8040, 3960, 975, 975);
+    for (int i = 0; i < 16; ++i)
+        Picture2[i] = box(this, false, false, design.picture2[i]);
+    Picture7 = box(this, true, false, design.picture7);
+    Picture6 = box(this, true, true, design.picture6);
+    Picture4 = box(this, true, false, design.picture4);
 }
 
 void Form1::createButtons()
 {
-    auto button = [this](double l, double t, double w, double h, const QImage& face) {
+    const layout::Placement design = layout::designPlacement();
+    auto button = [this](const layout::TwipRect& r, const QImage& face) {
         auto* command = new CommandButton(this);
-        command->Move(l, t, w, h);
+        place(*command, r);
         command->setFace(face);
         return command;
     };
-    Command8 = button(8160, 5640, 1095, 1095, faces::printerFace());
+    Command8 = button(design.command8, faces::printerFace());
     Command8->setBackColor(kPurple);
-    Command7 = button(8160, 4560, 1095, 1095, faces::magnifierFace());
+    Command7 = button(design.command7, faces::magnifierFace());
     Command7->setBackColor(kWhite);
-    Command6 = button(5160, 4800, 855, 975, faces::undoFace());
+    Command6 = button(design.command6, faces::undoFace());
     Command6->setBackColor(kMagenta);
-    Command5 = button(1800, 4800, 855, 975, QImage());
-    Command4 = button(3480, 4680, 855, 1000, faces::nextPageFace());
-    Command3 = button(2640, 4800, 855, 1000, faces::previousPageFace());
-    Command1 = button(6840, 4800, 855, 1005, faces::eraserFace());
-    Command2 = button(6000, 4800, 855, 1005, faces::doorFace());
+    Command5 = button(design.command5, QImage());
+    Command4 = button(design.command4, faces::nextPageFace());
+    Command3 = button(design.command3, faces::previousPageFace());
+    Command1 = button(design.command1, faces::eraserFace());
+    Command2 = button(design.command2, faces::doorFace());
 }
 
 void Form1::createImages()
 {
-    const std::array<double, 4> ringLefts{840, 1440, 2040, 2760};
+    const layout::Placement design = layout::designPlacement();
+    const std::array<double, 4> ringLefts{840, design.image1Left, 2040, 2760};
     for (int i = 0; i < 4; ++i) {
         Image1[i] = new ImageControl(this);
         Image1[i]->Move(ringLefts[i], 120, i == 2 ? 615 : 495, 495);
         Image1[i]->hide();
     }
-    const std::array<std::array<double, 4>, 3> tools{{
-        {7680, 120, 1350, 1365}, {7920, 1200, 1110, 1815}, {7800, 2760, 1410, 1215}}};
     for (int i = 0; i < 3; ++i) {
         Image2[i] = new ImageControl(this);
-        Image2[i]->Move(tools[i][0], tools[i][1], tools[i][2], tools[i][3]);
+        place(*Image2[i], design.image2[i]);
         Image2[i]->setCursor(Qt::PointingHandCursor);
     }
     Image2[0]->hide();

@@ -8,11 +8,11 @@
 #pragma once
 
 #include "graphics/module1.h"
-#include "palette/trivolen.h"
 #include "platform/colour.h"
 #include "platform/owned_folder.h"
 #include "shell/controls.h"
 #include "shell/picture_box.h"
+#include "shell/trivolen.h"
 
 #include <QImage>
 #include <QString>
@@ -53,9 +53,8 @@ class Form1 : public QWidget, public SharedState {
     Q_OBJECT
 public:
     // `programFolder` holds the resource folders (logos, dibujos, ...).
-    // Start-up (Form_Load) runs here and ends by closing `splash`, if given;
-    // the window is shown by the caller.
-    explicit Form1(const QString& programFolder, QWidget* splash = nullptr);
+    // Start-up (Form_Load) runs here; the window is shown by the caller.
+    explicit Form1(const QString& programFolder);
     ~Form1() override;
 
     // The current colour as a colour value, rebuilt from its components.
@@ -158,7 +157,6 @@ private:
     void connectHandlers();
 
     // ---- shell/ private state ----
-    QWidget* splash_ = nullptr;
     QImage backgroundTile_;
     int backgroundTileWidth_ = 0;
     int backgroundTileHeight_ = 0;

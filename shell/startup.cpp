@@ -99,12 +99,6 @@ void Form1::Form_Load()
     Picture1->setMousePointer(PictureBox::Pointer::Custom);
     LoadToolIcons();
     Trivolen1->setFile(ProgramPath("/gifs/pato.gif"));
-    if (splash_ != nullptr) {
-        // Start-up runs inside the splash's click handler: let that return first.
-        splash_->hide();
-        splash_->deleteLater();
-        splash_ = nullptr;
-    }
 }
 
 void Form1::drawPenSizeBox()

@@ -1,15 +1,13 @@
 // The splash window Form2: its definition, its self-colouring drawing and the
-// click that opens the main window.
+// click on the drawing, which asks for the main window.
 #include "splash/splash_window.h"
 
 #include "platform/flood_fill.h"
 #include "platform/units.h"
 #include "shell/faces.h"
-#include "shell/main_window.h"
 #include "shell/picture_box.h"
 #include "splash/splash_drawing.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -56,18 +54,10 @@ QLabel* makeLabel(QWidget* parent, const LabelDefinition& d)
     return label;
 }
 
-// Covers the screen whether or not a window manager honours the full-screen state.
-void showCoveringScreen(QWidget& window)
-{
-    window.setGeometry(window.screen()->geometry());
-    window.showFullScreen();
-}
-
 } // namespace
 
-Form2::Form2(const QString& programFolder, std::unique_ptr<Form1>& mainWindow, splash::SeedClock clock)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), TwipControl(this),
-      programFolder_(programFolder), mainWindow_(mainWindow), clock_(std::move(clock))
+Form2::Form2(splash::SeedClock clock)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), TwipControl(this), clock_(std::move(clock))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
@@ -131,11 +121,10 @@ void Form2::Timer1_Timer()
 void Form2::Picture1_Click()
 {
     // A second click can arrive before the splash has gone.
-    if (mainWindow_ != nullptr)
+    if (clicked_)
         return;
-    mainWindow_ = std::make_unique<Form1>(programFolder_, this);
-    connect(mainWindow_.get(), &Form1::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    showCoveringScreen(*mainWindow_);
+    clicked_ = true;
+    emit drawingClicked();
 }
 
 void Form2::hideEvent(QHideEvent* event)

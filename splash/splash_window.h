@@ -1,5 +1,5 @@
 // Form2: the splash window. Its drawing colours itself, one random area every
-// 350 ms, until the child clicks it; the click opens the main window.
+// 350 ms, until the child clicks it; the click asks for the main window.
 #pragma once
 
 #include "shell/twip_control.h"
@@ -8,9 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <memory>
 
-class Form1;
 class PictureBox;
 class QLabel;
 class QTimer;
@@ -18,11 +16,9 @@ class QTimer;
 class Form2 : public QWidget, public TwipControl {
     Q_OBJECT
 public:
-    // A click on the drawing creates Form1 for `programFolder` in `mainWindow`,
-    // which must outlive this window: Form1's start-up closes the splash and
-    // deletes it once the click is handled. `clock` seeds the colouring.
-    Form2(const QString& programFolder, std::unique_ptr<Form1>& mainWindow,
-          splash::SeedClock clock = splash::systemClockSeed);
+    // `clock` seeds the colouring. A click on the drawing says drawingClicked,
+    // once: whoever opens the main window then closes this one.
+    explicit Form2(splash::SeedClock clock = splash::systemClockSeed);
     ~Form2() override;
 
     void Form_Load();
@@ -36,15 +32,17 @@ public:
     std::array<QLabel*, 3> Label1{};
     QTimer* Timer1 = nullptr;
 
+signals:
+    void drawingClicked();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
     void createLabels();
 
-    QString programFolder_;
-    std::unique_ptr<Form1>& mainWindow_;
     splash::SeedClock clock_;
     splash::Random random_;
     int fillCount_ = 0;
+    bool clicked_ = false;
 };

@@ -2,6 +2,7 @@
 // every screen size from 800 x 600 to 3840 x 2160 no overlaps and nothing off
 // the screen; the main window placed that way once.
 #include "platform/units.h"
+#include "shell/design_placement.h"
 #include "shell/layout_math.h"
 #include "shell/main_window.h"
 #include "tests/support/design_placement.h"
@@ -12,7 +13,7 @@
 
 using layout::Placement;
 using layout::TwipRect;
-using testsupport::designPlacement;
+using layout::designPlacement;
 using testsupport::inPixels;
 
 namespace {

@@ -1,5 +1,5 @@
-// The main window's controls as its definition places them, and where the
-// layout puts them on a screen: for tests that check or aim at the layout.
+// Where the layout puts the main window's controls on a screen: for tests
+// that check or aim at the layout.
 #pragma once
 
 #include "shell/layout_math.h"
@@ -8,9 +8,6 @@
 #include <QSize>
 
 namespace testsupport {
-
-// The placement of the window definition, before any layout.
-layout::Placement designPlacement();
 
 // The placement on a screen of `screen` pixels.
 layout::Placement placementOn(QSize screen);

@@ -1,5 +1,5 @@
 // The animated tool marker.
-#include "palette/trivolen.h"
+#include "shell/trivolen.h"
 
 #include "platform/picture_io.h"
 #include "platform/plain_file.h"
