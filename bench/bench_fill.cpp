@@ -1,7 +1,7 @@
 // Both fill rules against OpenCV's cv::floodFill on the same pages, in the same run.
 #include "bench_pages.h"
 
-#include "platform/flood_fill.h"
+#include "platform/fill/span_fill.h"
 
 #include <benchmark/benchmark.h>
 #include <opencv2/imgproc.hpp>

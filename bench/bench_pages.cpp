@@ -1,7 +1,7 @@
 // Synthetic colouring pages: circles drawn with a 2-pixel pen, and mazes carved cell by cell.
 #include "bench_pages.h"
 
-#include "platform/flood_fill.h"
+#include "platform/fill/span_fill.h"
 
 #include <QPainter>
 

@@ -1,38 +1,15 @@
-// Flood fills with the two rules of the Windows call ExtFloodFill, on QImage.
-// Both are 4-connected and work on 32-bit images (Format_RGB32 or ARGB32*);
-// pixels are compared on their RGB part only.
+// The Windows calls ExtFloodFill, GetPixel and SetPixelV on QImage, over the
+// span fills of platform/fill.
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/fill/span_fill.h"
 
 #include <QImage>
-#include <QPoint>
-#include <QRect>
-#include <vector>
 
 namespace platform {
 
 enum class FloodFillType { Border = 0, Surface = 1 };
-
-// One horizontal run of painted pixels: x0..x1 inclusive on row y.
-struct Span {
-    int y;
-    int x0;
-    int x1;
-};
-
-// Border rule: paints `fill` outward from `start` over every pixel that is not
-// exactly `border`, stopping at `border` pixels. Nothing happens when `start`
-// is outside the image or has the border colour.
-// Surface rule: paints `fill` over the pixels connected to `start` that are
-// exactly `surface`. Nothing happens when `start` is outside the image, is not
-// `surface`, or when `surface` equals `fill`.
-// Both return the bounding rectangle of the painted pixels (empty when none)
-// and, when `painted` is given, append every painted run to it.
-QRect floodFillBorder(QImage& image, QPoint start, QRgb border, QRgb fill,
-                      std::vector<Span>* painted = nullptr);
-QRect floodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill,
-                       std::vector<Span>* painted = nullptr);
 
 // ExtFloodFill(dc, x, y, colour, type) with the brush colour `brush`: the
 // border rule with `colour` as the border, or the surface rule with `colour`

@@ -1,6 +1,6 @@
 // Both ExtFloodFill rules on crafted and random images, checked pixel for pixel.
-#include "image_art.h"
 #include "platform/flood_fill.h"
+#include "tests/platform/image_art.h"
 #include "tests/support/test_folder.h"
 
 #include <QRandomGenerator>
