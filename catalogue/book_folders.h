@@ -51,6 +51,12 @@ public:
     QString readPath(const QString& relative) const;
     // Where to write `relative`: below the writable folder.
     QString writePath(const QString& relative) const;
+    // Makes sure the folder `relative` ("/dibujos/<set>") exists below the
+    // writable folder before a write: in the installed layout the user's
+    // folder and the folders on the way are made as needed (never through a
+    // link); in the portable layout nothing is made. False when there is no
+    // writable folder or it cannot be made (a read-only home).
+    bool prepareFolder(const QString& relative) const;
     // The configuration file `name` ("borra.txt") that counts: the user's
     // "configuracion/<name>" when present, else the system's. The file
     // returned may be absent, which the caller reads as an absent setting.
