@@ -36,8 +36,12 @@ int main(int argc, char* argv[])
     const catalogue::BookFolders book(folder);
     // Before any window and any file: two programs on one folder would save
     // over each other's pages, or clean away the other's copies at start.
-    // Without a folder to write to, nothing is saved to lose; one program
-    // per book still answers through the book's socket.
+    // The lock file is the first thing written, so the user's folder is made
+    // for it now: a lock that appeared only later, with the first copy,
+    // would let a second start take it from the running program. Without a
+    // folder to write to, nothing is saved to lose; one program per book
+    // still answers through the book's socket.
+    static_cast<void>(book.prepareFolder("/"));
     SingleInstance instance(book.writableFolder().isEmpty() ? book.shippedFolder() : book.writableFolder());
     if (!instance.claim())
         return 0;

@@ -81,6 +81,7 @@ void describe(QCommandLineParser& parser)
         {"folder", "A program folder to add to (default: the book this tool is installed with; an installed\n"
                    "book's new pages go to your own folder, ~/.local/share/tintaro).", "folder"},
         {"force", "Import pictures that look like photographs or paintings too."},
+        {"dialog", "Show the \"Add to Tintaro\" window: choose the set there, see each picture's result."},
     });
     parser.addPositionalArgument("pictures", "The pictures to add, in page order.", "picture...");
 }
