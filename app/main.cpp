@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
         return 0;
     std::unique_ptr<Form1> mainWindow;
     // The splash deletes itself: closed, or gone once the main window is up.
-    const QPointer<Form2> splash = new Form2(folder, mainWindow);
+    const QPointer<Form2> splash = new Form2(book, mainWindow);
     QObject::connect(&instance, &SingleInstance::showRequested, &app, [&mainWindow, &splash] {
         bringToFront(mainWindow ? static_cast<QWidget*>(mainWindow.get()) : splash.data());
     });

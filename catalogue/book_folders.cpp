@@ -117,6 +117,16 @@ BookFolders::BookFolders(const QString& executableFolder, const QString& dataHom
     settings_ = settingsFolder;
 }
 
+BookFolders BookFolders::portableAt(const QString& programFolder)
+{
+    BookFolders book(programFolder, QString(), QString());
+    book.portable_ = true;
+    book.shipped_ = programFolder;
+    book.user_ = programFolder;
+    book.settings_ = programFolder + QLatin1String("/configuracion");
+    return book;
+}
+
 QString BookFolders::shippedFile(const QString& relative) const { return shipped_ + relative; }
 
 QString BookFolders::userFile(const QString& relative) const

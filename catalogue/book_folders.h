@@ -36,6 +36,9 @@ public:
     // "/tintaro"; an empty data home means there is no writable folder) and
     // the system settings folder given.
     BookFolders(const QString& executableFolder, const QString& dataHome, const QString& settingsFolder);
+    // The portable layout of `programFolder`, whether it holds "logos" or
+    // not (a program folder that lost its logos is still the program's).
+    static BookFolders portableAt(const QString& programFolder);
 
     bool isPortable() const { return portable_; }
     // The book as shipped (the program folder when portable).

@@ -24,7 +24,7 @@ constexpr int kDesignHeightTwips = 8850;
 } // namespace
 
 Form1::Form1(const QString& programFolder, QWidget* splash)
-    : Form1(catalogue::BookFolders(programFolder), splash)
+    : Form1(catalogue::BookFolders::portableAt(programFolder), splash)
 {
 }
 

@@ -53,12 +53,12 @@ struct SharedState {
 class Form1 : public QWidget, public SharedState {
     Q_OBJECT
 public:
-    // The book of the executable in `programFolder` (portable when that
-    // folder holds the resource folders: logos, dibujos, ...; else installed).
+    // `programFolder` holds the resource folders (logos, dibujos, ...) and
+    // takes the coloured copies: the portable layout.
     // Start-up (Form_Load) runs here and ends by closing `splash`, if given;
     // the window is shown by the caller.
     explicit Form1(const QString& programFolder, QWidget* splash = nullptr);
-    // The same for the book in `folders`.
+    // The same for the book in `folders`, portable or installed.
     explicit Form1(const catalogue::BookFolders& folders, QWidget* splash = nullptr);
     ~Form1() override;
 
