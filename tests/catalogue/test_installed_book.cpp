@@ -5,8 +5,6 @@
 #include "shell/main_window.h"
 #include "tests/catalogue/book_folder.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QtTest>
 
 using testsupport::TestFolder;
@@ -40,22 +38,7 @@ struct InstalledTree {
                                       root.file("etc/tintaro"));
     }
     // A digest of every file below share/tintaro, names included.
-    QByteArray shippedDigest() const
-    {
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        QDirIterator it(root.file("share/tintaro"), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        QStringList files;
-        while (it.hasNext())
-            files << it.next();
-        files.sort();
-        for (const QString& file : std::as_const(files)) {
-            QFile f(file);
-            hash.addData(file.toUtf8());
-            if (f.open(QIODevice::ReadOnly))
-                hash.addData(f.readAll());
-        }
-        return hash.result();
-    }
+    QByteArray shippedDigest() const { return testsupport::treeDigest(root.file("share/tintaro")); }
 };
 
 // The colour the painting of booktest::paint covers.

@@ -6,8 +6,6 @@
 #include "catalogue/book_folders.h"
 #include "tests/support/test_folder.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QtTest>
 
 using testsupport::TestFolder;
@@ -20,24 +18,6 @@ QImage drawing(int boxes)
     for (int i = 0; i < boxes; ++i)
         rects << QRect(30 + 150 * i, 40, 120, 200);
     return testsupport::outlinedPage({800, 300}, rects, 3);
-}
-
-// The names and contents of every file below `folder`.
-QByteArray treeDigest(const QString& folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    files.sort();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QString& file : std::as_const(files)) {
-        QFile f(file);
-        hash.addData(file.toUtf8());
-        if (f.open(QIODevice::ReadOnly))
-            hash.addData(f.readAll());
-    }
-    return hash.result();
 }
 
 // bin/ without a book beside it, the shipped set "animales" of two pages in
@@ -87,7 +67,7 @@ private slots:
 void ImportInstalledTest::pagesOfAShippedSetFollowItsPagesForThatUserOnly()
 {
     InstalledTree tree;
-    const QByteArray shipped = treeDigest(tree.root.file("share"));
+    const QByteArray shipped = testsupport::treeDigest(tree.root.file("share"));
     const QStringList pictures{tree.root.file("pictures/a.png"), tree.root.file("pictures/b.png")};
     QCOMPARE(tree.run("home1", QStringList{"--set", "animales"} + pictures), int(importer::kImported));
     QVERIFY(tree.root.exists("home1/tintaro/dibujos/animales/3.gif"));
@@ -96,7 +76,7 @@ void ImportInstalledTest::pagesOfAShippedSetFollowItsPagesForThatUserOnly()
     QVERIFY(!tree.root.exists("home1/tintaro/logos/animales.gif"));
     QCOMPARE(tree.pageCount("home1", "animales"), 4);
     QCOMPARE(tree.pageCount("home2", "animales"), 2);
-    QCOMPARE(treeDigest(tree.root.file("share")), shipped);
+    QCOMPARE(testsupport::treeDigest(tree.root.file("share")), shipped);
     // The same pictures again are recognised, across both folders.
     QCOMPARE(tree.run("home1", QStringList{"--set", "animales"} + pictures), int(importer::kImported));
     QCOMPARE(tree.pageCount("home1", "animales"), 4);
@@ -116,12 +96,12 @@ void ImportInstalledTest::aHomeThatCannotBeWrittenGetsNothing()
 {
     InstalledTree tree;
     tree.root.writeText("home-file", "not a folder");
-    const QByteArray before = treeDigest(tree.root.path());
+    const QByteArray before = testsupport::treeDigest(tree.root.path());
     QString errors;
     QCOMPARE(tree.run("home-file", {"--set", "mios", tree.root.file("pictures/a.png")}, &errors),
              int(importer::kNotWritten));
     QVERIFY2(errors.contains("cannot write to"), qPrintable(errors));
-    QCOMPARE(treeDigest(tree.root.path()), before);
+    QCOMPARE(testsupport::treeDigest(tree.root.path()), before);
 }
 
 void ImportInstalledTest::aFolderNamedMustBeAProgramFolder()
