@@ -26,10 +26,12 @@ void place(TwipControl& control, const layout::TwipRect& r) { control.Move(r.lef
 
 } // namespace
 
-Form1::Form1(const QString& programFolder)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+Form1::Form1(const QString& programFolder) : Form1(catalogue::BookFolders::portableAt(programFolder)) {}
+
+Form1::Form1(const catalogue::BookFolders& folders)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), folders_(folders)
 {
-    ProgramFolder = programFolder;
+    ProgramFolder = folders.shippedFolder();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
     resize(kDesignWidthTwips / platform::kTwipsPerPixel, kDesignHeightTwips / platform::kTwipsPerPixel);
@@ -45,7 +47,7 @@ ColourValue Form1::CurrentColour() const
     return platform::rgbValue(CurrentRed, CurrentGreen, CurrentBlue);
 }
 
-QString Form1::ProgramPath(const QString& relative) const { return ProgramFolder + relative; }
+QString Form1::ProgramPath(const QString& relative) const { return folders_.readPath(relative); }
 
 void Form1::createControls()
 {
