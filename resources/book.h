@@ -1,7 +1,7 @@
 // The drawing sets of the colouring book: names, logos and pages.
 #pragma once
 
-#include "line_art.h"
+#include "lineart/drawing_kit.h"
 
 #include <QString>
 
@@ -9,6 +9,20 @@
 #include <vector>
 
 namespace resources {
+
+// The pages are drawn with the line-art kit throughout.
+using namespace lineart;
+
+// Every page has this size: its aspect lies between those of the canvases on
+// small and wide screens, so it looks right stretched onto either.
+inline constexpr int kPageWidth = 1200;
+inline constexpr int kPageHeight = 830;
+
+// A page drawn by `draw` with outlines `lineWidth` pixels thick (drawLineArt).
+inline QImage drawPage(int lineWidth, const PageDrawing& draw)
+{
+    return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
+}
 
 inline constexpr int kLogoWidth = 57;
 inline constexpr int kLogoHeight = 67;

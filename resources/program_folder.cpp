@@ -4,7 +4,7 @@
 #include "animations.h"
 #include "background.h"
 #include "book.h"
-#include "gif_writer.h"
+#include "lineart/gif_writer.h"
 #include "output.h"
 #include "palettes.h"
 #include "sounds.h"

@@ -9,7 +9,7 @@
 #include "platform/folder_lock.h"
 #include "platform/owned_folder.h"
 #include "platform/picture_io.h"
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -141,7 +141,7 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
                      picture.dropped};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
-            made.gif = resources::encodeGif(made.page.image);
+            made.gif = lineart::encodeGif(made.page.image);
         if (!why.isEmpty() || made.gif.isEmpty()) {
             complain(err, QString("%1: %2").arg(path, why.isEmpty() ? "the page could not be encoded" : why));
             allMade = false;
@@ -173,14 +173,14 @@ std::optional<Logo> logoFile(const Options& options, const SetFolder& set, const
             why = options.logo + ": " + picture.error;
             return std::nullopt;
         }
-        return Logo{resources::encodeGif(logoFromPicture(picture)), true};
+        return Logo{lineart::encodeGif(logoFromPicture(picture)), true};
     }
     if (!existing.isEmpty())
         return std::nullopt;
     const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
     if (firstPage.isNull() && pages.empty())
         return std::nullopt;
-    return Logo{resources::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
+    return Logo{lineart::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
 }
 
 QString dropNote(int dropped)
