@@ -21,11 +21,6 @@
 
 namespace catalogue {
 
-// The set name of a logo file name: the name less its last four characters,
-// or an empty text when no safe name can be formed (too short, or a name
-// that would leave "dibujos": ".", "..", a "/" or a NUL character).
-QString setNameOf(const QString& logoEntry);
-
 class BookFolders {
 public:
     // The layout seen from the executable's folder; in the installed layout

@@ -2,16 +2,12 @@
 // colouring, and the save, load and recount steps they share.
 #include "shell/main_window.h"
 
+#include "book/book_rules.h"
 #include "platform/files.h"
 #include "platform/picture_io.h"
 #include "platform/sound.h"
 
 namespace {
-
-QString pageFile(int pageNumber, const char* extension)
-{
-    return QString::number(pageNumber) + QLatin1String(extension);
-}
 
 // Deletes the coloured copy at `relative`, named `name`, when its folder
 // holds exactly that name (a copy whose name differs in letter case is not
@@ -35,7 +31,7 @@ QString Form1::pageFolder() const
 QString Form1::copyPath() const
 {
     const QString set = SetName(SetIndex);
-    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + pageFile(PageNumber, ".bmp");
+    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + book::copyFileName(PageNumber);
 }
 
 void Form1::holdPage(const QImage& page)
@@ -50,14 +46,14 @@ void Form1::LoadPage()
     const QString folder = pageFolder();
     if (folder.isEmpty())
         return;
-    const QString copy = pageFile(PageNumber, ".bmp");
+    const QString copy = book::copyFileName(PageNumber);
     QImage page;
     if (platform::fileLookup(folder + "/" + copy) == copy)
         page = platform::loadPicture(folder + "/" + copy);
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
     if (page.isNull())
-        page = platform::loadPicture(folder + "/" + pageFile(PageNumber, ".gif"));
+        page = platform::loadPicture(folder + "/" + book::pageFileName(PageNumber));
     if (!page.isNull())
         holdPage(page);
 }
@@ -70,10 +66,7 @@ void Form1::RecountPages()
         return;
     }
     const platform::FolderListing listing(ProgramPath("/dibujos/" + set));
-    int count = 1;
-    while (count < INT16_MAX && listing.contains(pageFile(count, ".gif")))
-        ++count;
-    PageCount = static_cast<std::int16_t>(count - 1);
+    PageCount = static_cast<std::int16_t>(book::countPages([&](const QString& f) { return listing.contains(f); }));
 }
 
 void Form1::SavePage()
@@ -96,8 +89,8 @@ void Form1::SavePage()
 void Form1::Command1_Click()
 {
     if (const QString folder = pageFolder(); !folder.isEmpty()) {
-        deleteCopy(WritableFolder(), copyPath(), pageFile(PageNumber, ".bmp"));
-        if (const QImage page = platform::loadPicture(folder + "/" + pageFile(PageNumber, ".gif")); !page.isNull())
+        deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
+        if (const QImage page = platform::loadPicture(folder + "/" + book::pageFileName(PageNumber)); !page.isNull())
             holdPage(page);
     }
     FitDrawing();

@@ -1,6 +1,7 @@
 // The drawing sets of the colouring book: names, logos and pages.
 #pragma once
 
+#include "book/book_rules.h"
 #include "lineart/drawing_kit.h"
 
 #include <QString>
@@ -13,10 +14,8 @@ namespace resources {
 // The pages are drawn with the line-art kit throughout.
 using namespace lineart;
 
-// Every page has this size: its aspect lies between those of the canvases on
-// small and wide screens, so it looks right stretched onto either.
-inline constexpr int kPageWidth = 1200;
-inline constexpr int kPageHeight = 830;
+inline constexpr int kPageWidth = book::kPageSize.width();
+inline constexpr int kPageHeight = book::kPageSize.height();
 
 // A page drawn by `draw` with outlines `lineWidth` pixels thick (drawLineArt).
 inline QImage drawPage(int lineWidth, const PageDrawing& draw)
@@ -24,8 +23,8 @@ inline QImage drawPage(int lineWidth, const PageDrawing& draw)
     return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
 }
 
-inline constexpr int kLogoWidth = 57;
-inline constexpr int kLogoHeight = 67;
+inline constexpr int kLogoWidth = book::kLogoSize.width();
+inline constexpr int kLogoHeight = book::kLogoSize.height();
 
 struct BookSet {
     QString name;                    // the logo's file name less ".gif"

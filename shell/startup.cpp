@@ -2,6 +2,7 @@
 // and the set names taken from the logo files.
 #include "shell/main_window.h"
 
+#include "book/book_rules.h"
 #include "platform/files.h"
 #include "platform/picture_io.h"
 
@@ -26,14 +27,8 @@ bool meansNo(const QString& setting) { return setting.toUpper() == QLatin1String
 
 QString Form1::SetName(int index) const
 {
-    const QString entry = File1.List(index);
-    if (entry.size() < 4)
-        return {};
-    const QString name = entry.left(entry.size() - 4);
     // The name becomes a folder under "dibujos": never one that leads elsewhere.
-    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') || name.contains(QChar(0)))
-        return {};
-    return name;
+    return book::setNameOfLogo(File1.List(index));
 }
 
 void Form1::Form_Load()
@@ -77,7 +72,7 @@ void Form1::Form_Load()
     LoadPage();
     FitDrawing();
     if (const QString set = SetName(SetIndex); !set.isEmpty()) {
-        FillToBorder = set.contains(QLatin1String("peque"));
+        FillToBorder = book::isForYoungest(set);
         Command5->setBackColor(FillToBorder ? kGreen : kYellow);
     }
     RecountPages();
@@ -133,8 +128,8 @@ void Form1::ClearSavedPages()
         const platform::FolderListing pages(pageFolder);
         // One reading when pages and copies share their folder.
         const platform::FolderListing copies = copyFolder == pageFolder ? pages : platform::FolderListing(copyFolder);
-        for (int n = 1; pages.contains(QString::number(n) + ".gif"); ++n) {
-            const QString copy = QString::number(n) + ".bmp";
+        for (int n = 1; pages.contains(book::pageFileName(n)); ++n) {
+            const QString copy = book::copyFileName(n);
             // Never through a linked set folder; a copy that cannot be deleted simply stays.
             if (copies.contains(copy) && !writable.removeFile("dibujos/" + set + "/" + copy).ok())
                 continue;

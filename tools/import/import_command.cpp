@@ -91,7 +91,7 @@ QString optionProblem(const QCommandLineParser& parser, Options& options)
         options.gap = parser.value("close").toInt(&number);
     if (!parser.isSet("set"))
         return "--set is missing: name the set to add the pages to";
-    if (const QString why = setNameProblem(options.set); !why.isEmpty())
+    if (const QString why = book::setNameProblem(options.set); !why.isEmpty())
         return QString("cannot use \"%1\" as a set name: %2").arg(options.set, why);
     if (!number || options.gap < 0 || options.gap > kMaxGap)
         return QString("--close takes a number of pixels from 0 to %1").arg(kMaxGap);

@@ -18,34 +18,16 @@ bool nameTaken(const QString& path)
 
 } // namespace
 
-QString setNameProblem(const QString& name)
-{
-    if (name.isEmpty())
-        return "the set name is empty";
-    if (name.contains('/') || name.contains('\\'))
-        return "a set name cannot contain / or \\";
-    if (name.startsWith('.'))
-        return "a set name cannot begin with a dot";
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control)
-            return "a set name cannot contain control characters";
-    }
-    return {};
-}
-
 SetFolder::SetFolder(const QString& programFolder, const QString& name)
     : programFolder_(programFolder), name_(name)
 {
-    Q_ASSERT(setNameProblem(name).isEmpty());
+    Q_ASSERT(book::setNameProblem(name).isEmpty());
 }
 
 int SetFolder::pageCount() const
 {
-    const platform::FolderListing pages(absolute("dibujos/" + name_));
-    int n = 0;
-    while (pages.contains(QString::number(n + 1) + ".gif"))
-        ++n;
-    return n;
+    const platform::FolderListing pages(absolute(folderPath()));
+    return book::countPages([&](const QString& f) { return pages.contains(f); });
 }
 
 QString SetFolder::logoFile() const
@@ -73,8 +55,7 @@ bool SetFolder::isLinked() const { return QFileInfo(absolute(folderPath())).isSy
 QString SetFolder::firstTaken(int first, int last) const
 {
     for (int n = first; n <= last; ++n) {
-        for (const QString& extension : {QStringLiteral(".gif"), QStringLiteral(".bmp")}) {
-            const QString relative = QString("dibujos/%1/%2%3").arg(name_, QString::number(n), extension);
+        for (const QString& relative : {book::pagePath(name_, n), book::copyPath(name_, n)}) {
             if (nameTaken(absolute(relative)))
                 return relative;
         }

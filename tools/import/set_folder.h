@@ -2,24 +2,22 @@
 // dibujos/<set>/<n>.gif, and its logo logos/<set>.gif.
 #pragma once
 
+#include "book/book_rules.h"
+
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
 namespace importer {
 
-// Why `name` cannot name a set (empty, "/" or "\", a leading ".", a control
-// character); an empty text when it can.
-QString setNameProblem(const QString& name);
-
 class SetFolder {
 public:
     SetFolder(const QString& programFolder, const QString& name);
 
     // Relative to the program folder, as messages show them.
-    QString folderPath() const { return "dibujos/" + name_; }
-    QString pagePath(int n) const { return QString("dibujos/%1/%2.gif").arg(name_, QString::number(n)); }
-    QString logoPath() const { return "logos/" + name_ + ".gif"; }
+    QString folderPath() const { return book::setFolderPath(name_); }
+    QString pagePath(int n) const { return book::pagePath(name_, n); }
+    QString logoPath() const { return book::logoPath(name_); }
     QString absolute(const QString& relative) const { return programFolder_ + "/" + relative; }
 
     // N such that 1.gif .. N.gif all exist (0 when 1.gif is missing).
