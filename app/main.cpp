@@ -1,6 +1,7 @@
 // Tintaro: a colouring book for young children. It opens with the splash
 // window; a click on its drawing opens the main window. A second start while
 // it runs brings the running window to the front and ends.
+#include "platform/book_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "splash/splash_window.h"
@@ -32,14 +33,21 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintaro");
     const QString folder = QApplication::applicationDirPath();
+    const platform::BookFolders book(folder);
     // Before any window and any file: two programs on one folder would save
     // over each other's pages, or clean away the other's copies at start.
-    SingleInstance instance(folder);
+    // The lock file is the first thing written, so the user's folder is made
+    // for it now: a lock that appeared only later, with the first copy,
+    // would let a second start take it from the running program. Without a
+    // folder to write to, nothing is saved to lose; one program per book
+    // still answers through the book's socket.
+    static_cast<void>(book.prepareFolder("/"));
+    SingleInstance instance(book.writableFolder().isEmpty() ? book.shippedFolder() : book.writableFolder());
     if (!instance.claim())
         return 0;
     std::unique_ptr<Form1> mainWindow;
     // The splash deletes itself: closed, or gone once the main window is up.
-    const QPointer<Form2> splash = new Form2(folder, mainWindow);
+    const QPointer<Form2> splash = new Form2(book, mainWindow);
     QObject::connect(&instance, &SingleInstance::showRequested, &app, [&mainWindow, &splash] {
         bringToFront(mainWindow ? static_cast<QWidget*>(mainWindow.get()) : splash.data());
     });

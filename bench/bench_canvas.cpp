@@ -1,6 +1,7 @@
 // Presses on the canvas as a child makes them: a fill press on a nearly
 // page-wide area (snapshot, fill, repaint) and pencil strokes of a wide pen.
 #include "bench_pages.h"
+#include "bench/shipped_book.h"
 
 #include "shell/main_window.h"
 
@@ -103,15 +104,4 @@ BENCHMARK(BM_PencilStroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runInApplication(argc, argv); }

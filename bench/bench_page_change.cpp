@@ -3,6 +3,7 @@
 // loaded and fitted. Also each part alone, so that their shares show, and
 // the checks every load makes on the file it reads. The pages are the
 // shipped book's.
+#include "bench/shipped_book.h"
 #include "platform/jpeg_scans.h"
 #include "platform/picture_io.h"
 #include "platform/plain_file.h"
@@ -12,7 +13,6 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -28,24 +28,6 @@ namespace {
 const QSize kCanvas(1912, 1000);
 constexpr double kTwipsPerPixel = 15.0;
 
-// A copy of the shipped program folder's resources (no coloured copies).
-bool copyProgramFolder(const QString& to)
-{
-    const QString from = QStringLiteral(TINTARO_PROGRAM_FOLDER);
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    bool any = false;
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = QDir(from).relativeFilePath(file);
-        if (relative.endsWith(".bmp") && relative.startsWith("dibujos/"))
-            continue;
-        if (!QDir().mkpath(QFileInfo(to + "/" + relative).path()) || !QFile::copy(file, to + "/" + relative))
-            return false;
-        any = true;
-    }
-    return any;
-}
-
 // The main window on a copy of the book, its canvas fitted at 1912 x 1000.
 struct Book {
     QTemporaryDir folder;
@@ -53,7 +35,7 @@ struct Book {
 
     bool open()
     {
-        if (!folder.isValid() || !copyProgramFolder(folder.path()))
+        if (!folder.isValid() || !bench::copyShippedBook(TINTARO_PROGRAM_FOLDER, folder.path()))
             return false;
         form = std::make_unique<Form1>(folder.path());
         // The frame is the canvas's outer size (a one-pixel border each side) and 120 twips.
@@ -285,15 +267,4 @@ BENCHMARK(BM_JpegScanCount)->ArgName("progressive")->Arg(0)->Arg(1)->UseManualTi
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runInApplication(argc, argv); }

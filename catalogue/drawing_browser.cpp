@@ -22,12 +22,6 @@ void deleteCopy(const platform::OwnedFolder& writable, const QString& relative, 
 
 } // namespace
 
-QString Form1::pageFolder() const
-{
-    const QString set = SetName(SetIndex);
-    return set.isEmpty() ? QString() : ProgramPath("/dibujos/" + set);
-}
-
 QString Form1::copyPath() const
 {
     const QString set = SetName(SetIndex);
@@ -43,17 +37,17 @@ void Form1::holdPage(const QImage& page)
 
 void Form1::LoadPage()
 {
-    const QString folder = pageFolder();
-    if (folder.isEmpty())
+    const QString set = SetName(SetIndex);
+    if (set.isEmpty())
         return;
-    const QString copy = book::copyFileName(PageNumber);
+    const QString copy = folders_.copyPath(set, PageNumber);
     QImage page;
-    if (platform::fileLookup(folder + "/" + copy) == copy)
-        page = platform::loadPicture(folder + "/" + copy);
+    if (!copy.isEmpty() && platform::fileLookup(copy) == book::copyFileName(PageNumber))
+        page = platform::loadPicture(copy);
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
     if (page.isNull())
-        page = platform::loadPicture(folder + "/" + book::pageFileName(PageNumber));
+        page = platform::loadPicture(folders_.pagePath(set, PageNumber));
     if (!page.isNull())
         holdPage(page);
 }
@@ -61,12 +55,7 @@ void Form1::LoadPage()
 void Form1::RecountPages()
 {
     const QString set = SetName(SetIndex);
-    if (set.isEmpty()) {
-        PageCount = 0;
-        return;
-    }
-    const platform::FolderListing listing(ProgramPath("/dibujos/" + set));
-    PageCount = static_cast<std::int16_t>(book::countPages([&](const QString& f) { return listing.contains(f); }));
+    PageCount = set.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(folders_.pageCount(set));
 }
 
 void Form1::SavePage()
@@ -79,6 +68,10 @@ void Form1::SavePage()
     // as this page's copy.
     if (copy.isEmpty() || heldSetIndex_ != SetIndex || heldPageNumber_ != PageNumber)
         return;
+    // The user's folder is made at the first copy; without one (a home that
+    // cannot be written) the child colours on and nothing is kept.
+    if (!folders_.prepareFolder("/" + copy.section('/', 0, -2)))
+        return;
     // A copy whose name a link holds becomes a plain file in the link's
     // place; a set folder that is a link (a teacher's shared set) is read
     // through but never written through, so its copies are not kept.
@@ -88,9 +81,10 @@ void Form1::SavePage()
 
 void Form1::Command1_Click()
 {
-    if (const QString folder = pageFolder(); !folder.isEmpty()) {
-        deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
-        if (const QImage page = platform::loadPicture(folder + "/" + book::pageFileName(PageNumber)); !page.isNull())
+    if (const QString set = SetName(SetIndex); !set.isEmpty()) {
+        if (!WritableFolder().root().isEmpty())
+            deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
+        if (const QImage page = platform::loadPicture(folders_.pagePath(set, PageNumber)); !page.isNull())
             holdPage(page);
     }
     FitDrawing();
@@ -127,7 +121,7 @@ void Form1::Command5_Click()
     SavePage();
     ClearSnapshots();
     SetIndex = SetIndex + 1 >= File1.ListCount() ? std::int16_t{0} : static_cast<std::int16_t>(SetIndex + 1);
-    if (const QImage logo = platform::loadPicture(File1.Path() + "/" + File1.List(SetIndex)); !logo.isNull())
+    if (const QImage logo = platform::loadPicture(File1.FilePath(SetIndex)); !logo.isNull())
         Command5->setFace(logo);
     PageNumber = 1;
     LoadPage();

@@ -34,7 +34,7 @@ void Form1::Picture7_MouseDown(int Button, int, float, float)
         TextureIndex = static_cast<std::int16_t>(
             palette::steppedTextureIndex(TextureIndex, step, File2.ListCount()));
         // An unreadable file leaves the previous texture showing.
-        if (const QImage texture = platform::loadPicture(File2.Path() + "/" + File2.List(TextureIndex));
+        if (const QImage texture = platform::loadPicture(File2.FilePath(TextureIndex));
             !texture.isNull())
             Picture7->setPicture(texture);
     }

@@ -2,10 +2,11 @@
 # The Debian package from end to end on this machine (as root, or with sudo):
 # builds it (scripts/make-package.sh), runs lintian, desktop-file-validate and
 # appstreamcli on it, installs it with apt, checks where every file went and
-# that the commands run as a new unprivileged user, keeps a teacher's changed
-# setting over a reinstall, then removes and purges it and checks that the
-# users' own folders were left alone. What it installed or created is removed
-# again however it ends.
+# that the commands run as new unprivileged users, each colouring in their
+# own folder under Xvfb (driven by build/test's tintaro_colour_page_one),
+# keeps a teacher's changed setting over a reinstall, then removes and purges
+# it and checks that the users' own folders were left alone. What it
+# installed or created is removed again however it ends.
 #
 #   scripts/package-test.sh          (JOBS=n sets the build's parallel jobs)
 set -euo pipefail
@@ -19,6 +20,8 @@ share=/usr/share/tintaro
 work=""
 installed=0
 test_users=()
+x_pids=()
+driver=build/test/tests/e2e/tintaro_colour_page_one
 
 fail() {
   echo "package test: FAILED: $*" >&2
@@ -27,7 +30,10 @@ fail() {
 step() { echo "package test: $*"; }
 
 cleanup() {
-  local user
+  local user pid
+  for pid in "${x_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
   [ $installed -eq 1 ] && { "${apt_get[@]}" purge tintaro >/dev/null 2>&1 || true; }
   for user in "${test_users[@]}"; do
     $sudo userdel "$user" >/dev/null 2>&1 || true
@@ -51,6 +57,25 @@ run_as() { # user, command...
   local user="$1"
   shift
   $sudo runuser -u "$user" -- env -i HOME="$work/home-$user" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
+}
+
+# Starts an X server of its own and sets the variable named to its display.
+start_x() { # variable
+  local fdfile="$work/x-$1"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" >"$work/x-$1.log" 2>&1 &
+  x_pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$fdfile" ] || fail "Xvfb did not start"
+  printf -v "$1" ':%s' "$(head -n1 "$fdfile")"
+}
+
+# A user's session on a display: the menu entry's command started, page 1
+# seen uncoloured, one area coloured, the door.
+colour_page_one() { # user, display
+  run_as "$1" DISPLAY="$2" XDG_RUNTIME_DIR="$work/run-$1" "$(realpath "$driver")" "$share" $menu_command
 }
 
 # SHA-256 of every file below a folder, one "sum  path" line each, sorted.
@@ -111,15 +136,53 @@ check_installed_files() {
 
 # Runs as new unprivileged users: each gets a home of their own.
 check_as_users() {
-  step "running the commands as a new user"
-  add_test_user tintaro-pkg-a
+  step "running the commands as new users"
+  local display_a display_b user set copy pages
+  for user in a b c ro; do
+    add_test_user "tintaro-pkg-$user"
+    $sudo install -d -m 0700 -o "tintaro-pkg-$user" "$work/run-tintaro-pkg-$user"
+  done
   run_as tintaro-pkg-a tintaro-import --help >"$work/help.txt" || fail "tintaro-import --help failed"
   grep -q -- "--set" "$work/help.txt" || fail "tintaro-import --help printed no usage"
-  # A child's coloured page and a parent's own set, as the program and the
-  # importer leave them in the user's folder.
-  run_as tintaro-pkg-a sh -c 'mkdir -p ~/.local/share/tintaro/dibujos/animales ~/.local/share/tintaro/logos &&
-    cp '"$share"'/paletas/paletapeque.bmp ~/.local/share/tintaro/dibujos/animales/1.bmp &&
-    cp '"$share"'/logos/animales.gif ~/.local/share/tintaro/logos/mios.gif'
+  [ -x "$driver" ] || fail "$driver is missing: build build/test first"
+  menu_command="$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")"
+  set="$(cd "$share/logos" && ls | head -n1)"
+  set="${set%????}"
+  copy=".local/share/tintaro/dibujos/$set/1.bmp"
+  checksums "$share" >"$work/share-before.sums"
+  start_x display_a
+  start_x display_b
+
+  step "a user colours page 1 and leaves by the door"
+  colour_page_one tintaro-pkg-a "$display_a" || fail "the first user's session"
+  $sudo test -f "$work/home-tintaro-pkg-a/$copy" || fail "no coloured copy in the user's folder"
+  diff "$work/share-before.sums" <(checksums "$share") || fail "the session changed the installed book"
+
+  step "two more users at once, each starting uncoloured and keeping their own copy"
+  colour_page_one tintaro-pkg-b "$display_a" &
+  local b=$!
+  colour_page_one tintaro-pkg-c "$display_b" || fail "the third user's session"
+  wait $b || fail "the second user's session"
+  for user in b c; do
+    $sudo test -f "$work/home-tintaro-pkg-$user/$copy" || fail "user $user kept no copy"
+  done
+
+  step "a home that cannot be written"
+  $sudo chown root: "$work/home-tintaro-pkg-ro"
+  $sudo chmod 0755 "$work/home-tintaro-pkg-ro"
+  colour_page_one tintaro-pkg-ro "$display_a" || fail "the program was not usable with a read-only home"
+  [ -z "$($sudo find "$work/home-tintaro-pkg-ro" -mindepth 1)" ] || fail "something was written in a read-only home"
+
+  step "a parent's pages, for that user only"
+  pages="$(ls "$share/dibujos/$set" | grep -c '^[0-9]*\.gif$')"
+  local picture
+  picture="$(find "$share/dibujos" -name 1.gif ! -path "*/$set/*" -print -quit)"
+  run_as tintaro-pkg-a tintaro-import --set "$set" "$picture" >"$work/import.txt" || fail "tintaro-import as a user"
+  $sudo test -f "$work/home-tintaro-pkg-a/.local/share/tintaro/dibujos/$set/$((pages + 1)).gif" ||
+    fail "the imported page is not numbered after the shipped ones in the user's folder"
+  $sudo test ! -e "$work/home-tintaro-pkg-b/.local/share/tintaro/dibujos/$set/$((pages + 1)).gif" ||
+    fail "another user got the imported page"
+  diff "$work/share-before.sums" <(checksums "$share") || fail "the import changed the installed book"
   checksums "$work/home-tintaro-pkg-a" >"$work/home-a.sums"
 }
 

@@ -77,8 +77,17 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event)
 
 void FileList::setPath(const QString& folder)
 {
+    setEntries(folder, platform::listPlainFiles(folder), [&folder](const QString& entry) { return folder + "/" + entry; });
+}
+
+void FileList::setEntries(const QString& folder, const QStringList& entries,
+                          const std::function<QString(const QString&)>& where)
+{
     path_ = folder;
-    entries_ = platform::listPlainFiles(folder);
+    entries_ = entries;
+    files_.clear();
+    for (const QString& entry : entries)
+        files_ << where(entry);
 }
 
 QString FileList::List(int index) const
@@ -86,4 +95,9 @@ QString FileList::List(int index) const
     if (index < 0 || index >= entries_.size())
         return {};
     return entries_.at(index);
+}
+
+QString FileList::FilePath(int index) const
+{
+    return index < 0 || index >= files_.size() ? QString() : files_.at(index);
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 // A button whose face is a picture on a background colour, no caption.
 class CommandButton : public QAbstractButton, public TwipControl {
@@ -54,17 +55,25 @@ private:
     bool pressed_ = false;
 };
 
-// A hidden list of the plain files of one folder, sorted by name.
+// A hidden list of file names, sorted by name: the plain files of one
+// folder, or entries that each come from a folder of their own.
 class FileList {
 public:
     QString Path() const { return path_; }
     // Points the list at a folder and reads it.
     void setPath(const QString& folder);
+    // Lists `entries`, whose files are found by `where` (an entry's name to
+    // its file); Path() becomes `folder`, for the record only.
+    void setEntries(const QString& folder, const QStringList& entries,
+                    const std::function<QString(const QString&)>& where);
     int ListCount() const { return static_cast<int>(entries_.size()); }
     // The entry at `index`, or an empty text outside the list.
     QString List(int index) const;
+    // The file of entry `index`, or an empty text outside the list.
+    QString FilePath(int index) const;
 
 private:
     QString path_;
     QStringList entries_;
+    QStringList files_;
 };

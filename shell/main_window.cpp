@@ -24,9 +24,14 @@ constexpr int kDesignHeightTwips = 8850;
 } // namespace
 
 Form1::Form1(const QString& programFolder, QWidget* splash)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    : Form1(platform::BookFolders::portableAt(programFolder), splash)
 {
-    ProgramFolder = programFolder;
+}
+
+Form1::Form1(const platform::BookFolders& folders, QWidget* splash)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), folders_(folders)
+{
+    ProgramFolder = folders.shippedFolder();
     splash_ = splash;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
@@ -43,7 +48,7 @@ ColourValue Form1::CurrentColour() const
     return platform::rgbValue(CurrentRed, CurrentGreen, CurrentBlue);
 }
 
-QString Form1::ProgramPath(const QString& relative) const { return ProgramFolder + relative; }
+QString Form1::ProgramPath(const QString& relative) const { return folders_.readPath(relative); }
 
 void Form1::createControls()
 {

@@ -7,6 +7,7 @@
 //   printing/   the print button
 #pragma once
 
+#include "platform/book_folders.h"
 #include "graphics/module1.h"
 #include "palette/trivolen.h"
 #include "platform/colour.h"
@@ -52,19 +53,26 @@ struct SharedState {
 class Form1 : public QWidget, public SharedState {
     Q_OBJECT
 public:
-    // `programFolder` holds the resource folders (logos, dibujos, ...).
+    // `programFolder` holds the resource folders (logos, dibujos, ...) and
+    // takes the coloured copies: the portable layout.
     // Start-up (Form_Load) runs here and ends by closing `splash`, if given;
     // the window is shown by the caller.
     explicit Form1(const QString& programFolder, QWidget* splash = nullptr);
+    // The same for the book in `folders`, portable or installed.
+    explicit Form1(const platform::BookFolders& folders, QWidget* splash = nullptr);
     ~Form1() override;
 
     // The current colour as a colour value, rebuilt from its components.
     platform::ColourValue CurrentColour() const;
-    // The program folder followed by a relative path ("/sonidos/sonido1.wav").
+    // Where the book's resource at a relative path ("/sonidos/sonido1.wav")
+    // is read: the program folder followed by the path, when portable.
     QString ProgramPath(const QString& relative) const;
-    // The folder the coloured copies are written to and deleted from (today
-    // the program folder); nothing is written anywhere else.
-    platform::OwnedFolder WritableFolder() const { return platform::OwnedFolder(ProgramFolder); }
+    // Where the book is read and written.
+    const platform::BookFolders& Book() const { return folders_; }
+    // The folder the coloured copies are written to and deleted from (the
+    // program folder, or the user's folder when installed); nothing is
+    // written anywhere else. Its root is empty when there is none.
+    platform::OwnedFolder WritableFolder() const { return platform::OwnedFolder(folders_.writableFolder()); }
 
     // ---- Controls (design-time places in the window definition) ----
     PictureBox* Picture1 = nullptr; // the canvas, inside Picture5
@@ -158,6 +166,7 @@ private:
     void connectHandlers();
 
     // ---- shell/ private state ----
+    platform::BookFolders folders_;
     QWidget* splash_ = nullptr;
     QImage backgroundTile_;
     int backgroundTileWidth_ = 0;
@@ -176,8 +185,6 @@ private:
     void setCurrentColour(platform::ColourValue colour);
 
     // ---- catalogue/ private state ----
-    // The folder of the current set's pages, or an empty text without a set name.
-    QString pageFolder() const;
     // The current page's coloured copy relative to the writable folder, or
     // an empty text without a set name.
     QString copyPath() const;

@@ -12,13 +12,15 @@ constexpr platform::ColourValue kRed = 0x000000FF;
 constexpr platform::ColourValue kGreen = 0x0000FF00;
 constexpr platform::ColourValue kYellow = 0x0000FFFF;
 
-// The first line of a configuration file, or an empty text when the file is
-// absent (a file whose name differs in letter case counts as absent).
-QString readSetting(const QString& folder, const QString& name)
+// The first line of the configuration file `name` that counts, or an empty
+// text when it is absent (a file whose name differs in letter case counts as
+// absent).
+QString readSetting(const platform::BookFolders& folders, const QString& name)
 {
-    if (platform::fileLookup(folder + "/" + name) != name)
+    const QString path = folders.settingPath(name);
+    if (path.isEmpty() || platform::fileLookup(path) != name)
         return {};
-    return platform::readFirstLine(folder + "/" + name);
+    return platform::readFirstLine(path);
 }
 
 bool meansNo(const QString& setting) { return setting.toUpper() == QLatin1String("NO"); }
@@ -35,18 +37,18 @@ void Form1::Form_Load()
 {
     UseColour = true;
     TextureMarkerColour = 0x00C0E0FF;
-    File1.setPath(ProgramPath("/logos"));
+    File1.setEntries(ProgramPath("/logos"), folders_.setEntries(),
+                     [this](const QString& entry) { return ProgramPath("/logos/" + entry); });
     CurrentTool = 0;
     TextureIndex = 0;
     FillToBorder = false;
     SetIndex = 0;
 
-    const QString config = ProgramPath("/configuracion");
-    const QString eraseSetting = readSetting(config, "borra.txt");
-    const QString printerSetting = readSetting(config, "impresora.txt");
+    const QString eraseSetting = readSetting(folders_, "borra.txt");
+    const QString printerSetting = readSetting(folders_, "impresora.txt");
     Command8->setEnabled(!meansNo(printerSetting));
     DrawingModified = false;
-    if (const QImage logo = platform::loadPicture(File1.Path() + "/" + File1.List(0)); !logo.isNull())
+    if (const QImage logo = platform::loadPicture(File1.FilePath(0)); !logo.isNull())
         Command5->setFace(logo);
     if (!meansNo(eraseSetting))
         ClearSavedPages();
@@ -83,8 +85,9 @@ void Form1::Form_Load()
     CurrentGreen = 0;
     CurrentBlue = 0;
 
-    File2.setPath(ProgramPath("/texturas"));
-    if (const QImage texture = platform::loadPicture(File2.Path() + "/" + File2.List(TextureIndex));
+    File2.setEntries(ProgramPath("/texturas"), folders_.listing("/texturas"),
+                     [this](const QString& entry) { return ProgramPath("/texturas/" + entry); });
+    if (const QImage texture = platform::loadPicture(File2.FilePath(TextureIndex));
         !texture.isNull())
         Picture7->setPicture(texture);
 
@@ -119,20 +122,11 @@ void Form1::drawPenSizeBox()
 void Form1::ClearSavedPages()
 {
     const platform::OwnedFolder writable = WritableFolder();
-    for (int i = 0; i < File1.ListCount(); ++i) {
-        const QString set = SetName(i);
-        if (set.isEmpty())
+    const QString root = writable.root() + "/";
+    for (const QString& copy : folders_.copiesToClear()) {
+        Q_ASSERT(copy.startsWith(root));
+        // Never through a linked set folder; a copy that cannot be deleted simply stays.
+        if (!writable.removeFile(copy.mid(root.size())).ok())
             continue;
-        const QString pageFolder = ProgramPath("/dibujos/" + set);
-        const QString copyFolder = writable.path("dibujos/" + set);
-        const platform::FolderListing pages(pageFolder);
-        // One reading when pages and copies share their folder.
-        const platform::FolderListing copies = copyFolder == pageFolder ? pages : platform::FolderListing(copyFolder);
-        for (int n = 1; pages.contains(book::pageFileName(n)); ++n) {
-            const QString copy = book::copyFileName(n);
-            // Never through a linked set folder; a copy that cannot be deleted simply stays.
-            if (copies.contains(copy) && !writable.removeFile("dibujos/" + set + "/" + copy).ok())
-                continue;
-        }
     }
 }

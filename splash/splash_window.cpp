@@ -66,8 +66,13 @@ void showCoveringScreen(QWidget& window)
 } // namespace
 
 Form2::Form2(const QString& programFolder, std::unique_ptr<Form1>& mainWindow, splash::SeedClock clock)
+    : Form2(platform::BookFolders::portableAt(programFolder), mainWindow, std::move(clock))
+{
+}
+
+Form2::Form2(const platform::BookFolders& book, std::unique_ptr<Form1>& mainWindow, splash::SeedClock clock)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), TwipControl(this),
-      programFolder_(programFolder), mainWindow_(mainWindow), clock_(std::move(clock))
+      book_(book), mainWindow_(mainWindow), clock_(std::move(clock))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QPixmap::fromImage(faces::windowIcon()));
@@ -133,7 +138,7 @@ void Form2::Picture1_Click()
     // A second click can arrive before the splash has gone.
     if (mainWindow_ != nullptr)
         return;
-    mainWindow_ = std::make_unique<Form1>(programFolder_, this);
+    mainWindow_ = std::make_unique<Form1>(book_, this);
     connect(mainWindow_.get(), &Form1::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     showCoveringScreen(*mainWindow_);
 }

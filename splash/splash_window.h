@@ -2,6 +2,7 @@
 // 350 ms, until the child clicks it; the click opens the main window.
 #pragma once
 
+#include "platform/book_folders.h"
 #include "shell/twip_control.h"
 #include "splash/splash_random.h"
 
@@ -18,9 +19,12 @@ class QTimer;
 class Form2 : public QWidget, public TwipControl {
     Q_OBJECT
 public:
-    // A click on the drawing creates Form1 for `programFolder` in `mainWindow`,
+    // A click on the drawing creates Form1 for `book` in `mainWindow`,
     // which must outlive this window: Form1's start-up closes the splash and
     // deletes it once the click is handled. `clock` seeds the colouring.
+    Form2(const platform::BookFolders& book, std::unique_ptr<Form1>& mainWindow,
+          splash::SeedClock clock = splash::systemClockSeed);
+    // The same for the portable book of `programFolder`.
     Form2(const QString& programFolder, std::unique_ptr<Form1>& mainWindow,
           splash::SeedClock clock = splash::systemClockSeed);
     ~Form2() override;
@@ -42,7 +46,7 @@ protected:
 private:
     void createLabels();
 
-    QString programFolder_;
+    platform::BookFolders book_;
     std::unique_ptr<Form1>& mainWindow_;
     splash::SeedClock clock_;
     splash::Random random_;

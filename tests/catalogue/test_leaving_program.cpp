@@ -136,11 +136,9 @@ void LeavingProgramTest::startProgram(const TestFolder& folder, QProcess& progra
 
 void LeavingProgramTest::leaveThroughTheDoor(QProcess& program, QPoint door)
 {
-    QElapsedTimer sinceClick;
-    sinceClick.start();
     click(door);
-    QVERIFY2(program.waitForFinished(1000), "the program did not end within a second of the door");
-    QVERIFY(sinceClick.elapsed() < 1000);
+    // The bound only catches a program that never ends; how fast it ends is measured in bench/.
+    QVERIFY2(program.waitForFinished(60000), "the program did not end after the door");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 }

@@ -1,9 +1,7 @@
 // A child's session with the real program, driven from outside under an X
 // server: the splash, a page coloured, the next page, the door.
-#include "platform/flood_fill.h"
-#include "platform/picture_io.h"
-#include "platform/stretch.h"
 #include "tests/e2e/screen_places.h"
+#include "tests/e2e/session_steps.h"
 #include "tests/e2e/x_display.h"
 #include "tests/support/test_folder.h"
 
@@ -16,41 +14,9 @@
 
 namespace {
 
-constexpr QRgb kRed = 0xFFFF0000u;
-constexpr QRgb kBlack = 0xFF000000u;
-constexpr QRgb kWhite = 0xFFFFFFFFu;
-
-// A page as the canvas shows it once fitted.
-QImage fittedPage(const QString& file, QSize canvas)
-{
-    return platform::stretchKeepingDark(platform::loadPicture(file), canvas);
-}
-
-// A white point inside a closed area of fair size, away from the canvas's edges.
-QPoint pointInsideAnArea(const QImage& canvas)
-{
-    for (int y = 40; y < canvas.height() - 40; y += 23) {
-        for (int x = 40; x < canvas.width() - 40; x += 23) {
-            if (canvas.pixel(x, y) != kWhite)
-                continue;
-            QImage probe = canvas;
-            const QRect area = platform::floodFillSurface(probe, {x, y}, kWhite, kRed);
-            const bool fairSize = area.width() > 30 && area.height() > 30;
-            if (fairSize && canvas.rect().adjusted(1, 1, -1, -1).contains(area))
-                return {x, y};
-        }
-    }
-    return {-1, -1};
-}
-
-// The splash's white margin ends at its edges, and its drawing is there.
-bool showsSplash(const QImage& screen, const QRect& splash)
-{
-    const int y = splash.bottom() - 1;
-    return screen.pixel(splash.left(), y) == kWhite && screen.pixel(splash.right(), y) == kWhite
-        && screen.pixel(splash.left() - 1, y) != kWhite && screen.pixel(splash.right() + 1, y) != kWhite
-        && testsupport::countColour(screen.copy(splash), kBlack) > 1000;
-}
+using e2e::fittedPage;
+using e2e::pointInsideAnArea;
+using e2e::showsSplash;
 
 // Only the tiles of the background picture show in `strip`.
 bool showsBackground(const QImage& screen, const QRect& strip, const QImage& tile)
@@ -132,11 +98,7 @@ void SessionTest::childColoursAPageAndLeaves()
     // A press inside an area floods it with red, the first colour.
     const QPoint inside = pointInsideAnArea(page1);
     QVERIFY2(inside.x() >= 0, "page 1 has no closed area to colour");
-    QImage coloured = page1;
-    if (set.contains("peque"))
-        platform::floodFillBorder(coloured, inside, kBlack, kRed);
-    else
-        platform::floodFillSurface(coloured, inside, page1.pixel(inside), kRed);
+    const QImage coloured = e2e::colouredAt(page1, inside, set.contains("peque"));
     x.click(at.canvas.topLeft() + inside);
     x.moveTo(at.backgroundGap.topLeft());
     QVERIFY2(!x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == coloured; }).isNull(),

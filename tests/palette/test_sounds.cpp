@@ -3,7 +3,6 @@
 #include "tests/support/colouring_form.h"
 
 #include <QAudioDevice>
-#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QtEndian>
@@ -94,19 +93,14 @@ void SoundsTest::soundsPlayWhileTheHandlersReturn()
     ColouringForm f("animales.gif", outlinedBox());
     f.folder.writeText("sonidos/sonido4.wav", toneWav(kToneMilliseconds));
     f.folder.writeText("sonidos/sonido5.wav", toneWav(kToneMilliseconds));
-    QElapsedTimer timer;
-    timer.start();
     testsupport::clickBox(f.form->Picture6, {10, 5});
-    // A handler that waited for its sound would take the whole tone.
-    QVERIFY(timer.elapsed() < kToneMilliseconds / 2);
+    // A handler that waited for its sound would return after the tone: it must still be playing.
     QTRY_VERIFY_WITH_TIMEOUT(playingStreams() > 0, kToneMilliseconds);
     if (!QTest::qWaitFor([] { return playingStreams() == 0; }, 3 * kToneMilliseconds))
         QSKIP("the sound server keeps playing other streams");
 
     f.click({20, 20});
-    timer.restart();
     f.form->Command6_Click();
-    QVERIFY(timer.elapsed() < kToneMilliseconds / 2);
     QTRY_VERIFY_WITH_TIMEOUT(playingStreams() > 0, kToneMilliseconds);
 }
 

@@ -3,7 +3,6 @@
 
 #include <QAudioDevice>
 #include <QDataStream>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -101,12 +100,9 @@ void TestSound::onlyWholePcmWavesArePlayable()
 
 void TestSound::missingFileIsSilentAndImmediate()
 {
-    QElapsedTimer timer;
-    timer.start();
     playSoundAsync(dir_.filePath("sonido9.wav"));
     playSoundAsync(dir_.path());
     playSoundAsync(QString());
-    QVERIFY(timer.elapsed() < 1000);
     QVERIFY(effects().isEmpty());
 }
 
@@ -114,10 +110,7 @@ void TestSound::soundPlaysThroughOneCachedEffect()
 {
     const QString first = dir_.filePath("sonido1.wav");
     const QString second = dir_.filePath("sonido2.wav");
-    QElapsedTimer timer;
-    timer.start();
     playSoundAsync(first);
-    QVERIFY(timer.elapsed() < 1000);
     if (QMediaDevices::audioOutputs().isEmpty()) {
         QVERIFY(effects().isEmpty());
         QSKIP("no audio output: nothing is played, as intended");

@@ -3,6 +3,7 @@
 
 #include "lineart/gif_writer.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -127,6 +128,23 @@ qint64 countColour(const QImage& image, QRgb rgb)
             count += (line[x] & 0xFFFFFF) == (rgb & 0xFFFFFF);
     }
     return count;
+}
+
+QByteArray treeDigest(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QString& file : std::as_const(files)) {
+        QFile f(file);
+        hash.addData(file.toUtf8());
+        if (f.open(QIODevice::ReadOnly))
+            hash.addData(f.readAll());
+    }
+    return hash.result();
 }
 
 } // namespace testsupport

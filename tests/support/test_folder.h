@@ -59,4 +59,7 @@ QImage outlinedPage(QSize size, const QList<QRect>& boxes, int lineWidth = 1);
 // Number of pixels of `image` equal to `rgb` (RGB compared, alpha ignored).
 qint64 countColour(const QImage& image, QRgb rgb);
 
+// A digest of the names and contents of every file below `folder`.
+QByteArray treeDigest(const QString& folder);
+
 } // namespace testsupport

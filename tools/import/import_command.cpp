@@ -27,6 +27,7 @@ struct Options {
     int gap = kDefaultGap;
     QStringList pictures;
     Photos photos = Photos::Refuse;
+    bool folderGiven = false; // --folder named the program folder
 };
 
 struct NewPage {
@@ -77,8 +78,10 @@ void describe(QCommandLineParser& parser)
         {"set", "The set to add the pages to (created when new).", "name"},
         {"logo", "A picture for the set's button (57 x 67 pixels once fitted).", "picture"},
         {"close", QString("Close gaps in the lines up to <n> pixels wide (default %1).").arg(kDefaultGap), "n"},
-        {"folder", "The program folder (default: the folder of this tool).", "folder"},
+        {"folder", "A program folder to add to (default: the book this tool is installed with; an installed\n"
+                   "book's new pages go to your own folder, ~/.local/share/tintaro).", "folder"},
         {"force", "Import pictures that look like photographs or paintings too."},
+        {"dialog", "Show the \"Add to Tintaro\" window: choose the set there, see each picture's result."},
     });
     parser.addPositionalArgument("pictures", "The pictures to add, in page order.", "picture...");
 }
@@ -121,7 +124,8 @@ std::optional<Options> readOptions(const QStringList& arguments, const QString& 
         status = usage(err, why);
         return std::nullopt;
     }
-    if (options.folder.isEmpty())
+    options.folderGiven = !options.folder.isEmpty();
+    if (!options.folderGiven)
         options.folder = defaultFolder;
     return options;
 }
@@ -177,7 +181,7 @@ std::optional<Logo> logoFile(const Options& options, const SetFolder& set, const
     }
     if (!existing.isEmpty())
         return std::nullopt;
-    const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
+    const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.readPath(set.pagePath(1))) : QImage();
     if (firstPage.isNull() && pages.empty())
         return std::nullopt;
     return Logo{lineart::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
@@ -225,23 +229,24 @@ std::vector<NewPage> newPagesOnly(const SetFolder& set, std::vector<NewPage> pag
 }
 
 // Takes the folder's importer lock, then finishes what interrupted runs left.
-std::optional<int> lockFolder(platform::FolderLock& lock, const Options& options, QTextStream& out, QTextStream& err)
+std::optional<int> lockFolder(platform::FolderLock& lock, const QString& folder, QTextStream& out, QTextStream& err)
 {
     if (lock.lock(kLockWaitMs) == platform::FolderLock::Result::Busy)
         return fail(err, QString("another tintaro-import is still adding pages to %1 after %2 s of waiting; try "
                                  "again when it has finished. Nothing was added")
-                             .arg(options.folder)
+                             .arg(folder)
                              .arg(kLockWaitMs / 1000),
                     kNotWritten);
-    for (const QString& line : finishLeftBatches(platform::OwnedFolder(options.folder)))
+    for (const QString& line : finishLeftBatches(platform::OwnedFolder(folder)))
         out << line << "\n";
     return std::nullopt;
 }
 
 // Under the lock: what the set holds now decides the numbers and the logo.
-int addToSet(const Options& options, std::vector<NewPage> made, QTextStream& out, QTextStream& err)
+int addToSet(const Options& options, const platform::BookFolders& book, std::vector<NewPage> made, QTextStream& out,
+             QTextStream& err)
 {
-    const SetFolder set(options.folder, options.set);
+    const SetFolder set(book, options.set);
     if (set.isLinked())
         return fail(err, set.folderPath() + " is a link to a folder elsewhere; tintaro-import does not write through "
                                             "links. Nothing was added",
@@ -262,7 +267,7 @@ int addToSet(const Options& options, std::vector<NewPage> made, QTextStream& out
     for (const NewPage& page : pages)
         batch.pages.push_back(page.gif);
     if (!batch.pages.empty() || !batch.logo.isEmpty()) {
-        if (const QString failure = addBatch(platform::OwnedFolder(options.folder), batch); !failure.isEmpty())
+        if (const QString failure = addBatch(platform::OwnedFolder(book.writableFolder()), batch); !failure.isEmpty())
             return fail(err, failure + ". Nothing was added", kNotWritten);
     }
     report(options, set, first, pages, logo, out);
@@ -271,16 +276,27 @@ int addToSet(const Options& options, std::vector<NewPage> made, QTextStream& out
 
 int import(const Options& options, QTextStream& out, QTextStream& err)
 {
-    if (!isProgramFolder(options.folder))
-        return fail(err, options.folder + " is not a Tintaro program folder (no logos and dibujos folders)", kRefused);
+    // A folder named on the command line is a program folder of its own; by
+    // default the book is the one this tool belongs to, portable or installed.
+    const platform::BookFolders book(options.folder);
+    if ((options.folderGiven && !book.isPortable()) || !isProgramFolder(book.shippedFolder()))
+        return fail(err, (options.folderGiven ? options.folder : book.shippedFolder()) +
+                             " is not a Tintaro program folder (no logos and dibujos folders)",
+                    kRefused);
     std::vector<NewPage> pages;
     if (!makePages(options, pages, err))
         return fail(err, "nothing was added", kRefused);
+    // Installed, the pages go to the user's folder, made at the first import.
+    const QString writable = book.writableFolder();
+    if (!book.prepareFolder("/dibujos") || !book.prepareFolder("/logos"))
+        return fail(err, QString("cannot write to %1. Nothing was added")
+                             .arg(writable.isEmpty() ? QString("a folder of your own (there is no home folder)") : writable),
+                    kNotWritten);
     // Pages are made first, outside the lock: other runs wait only while files move.
-    platform::FolderLock lock(options.folder, kImportLockName);
-    if (const std::optional<int> status = lockFolder(lock, options, out, err))
+    platform::FolderLock lock(writable, kImportLockName);
+    if (const std::optional<int> status = lockFolder(lock, writable, out, err))
         return *status;
-    return addToSet(options, std::move(pages), out, err);
+    return addToSet(options, book, std::move(pages), out, err);
 }
 
 } // namespace

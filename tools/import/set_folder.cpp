@@ -18,21 +18,19 @@ bool nameTaken(const QString& path)
 
 } // namespace
 
-SetFolder::SetFolder(const QString& programFolder, const QString& name)
-    : programFolder_(programFolder), name_(name)
+SetFolder::SetFolder(const platform::BookFolders& book, const QString& name) : book_(book), name_(name)
 {
     Q_ASSERT(book::setNameProblem(name).isEmpty());
 }
 
 int SetFolder::pageCount() const
 {
-    const platform::FolderListing pages(absolute(folderPath()));
-    return book::countPages([&](const QString& f) { return pages.contains(f); });
+    return book_.pageCount(name_);
 }
 
 QString SetFolder::logoFile() const
 {
-    for (const QString& file : platform::listPlainFiles(absolute("logos"))) {
+    for (const QString& file : book_.setEntries()) {
         if (file.size() >= 4 && file.chopped(4) == name_)
             return "logos/" + file;
     }
@@ -43,20 +41,21 @@ int SetFolder::pageHolding(const QByteArray& gif) const
 {
     for (int n = pageCount(); n >= 1; --n) {
         // A page of another size is told apart without reading it.
-        const platform::FileContent page = platform::readPlainFile(absolute(pagePath(n)), gif.size());
+        const platform::FileContent page = platform::readPlainFile(readPath(pagePath(n)), gif.size());
         if (page.ok() && page.bytes == gif)
             return n;
     }
     return 0;
 }
 
-bool SetFolder::isLinked() const { return QFileInfo(absolute(folderPath())).isSymLink(); }
+bool SetFolder::isLinked() const { return QFileInfo(book_.writePath("/" + folderPath())).isSymLink(); }
 
 QString SetFolder::firstTaken(int first, int last) const
 {
     for (int n = first; n <= last; ++n) {
         for (const QString& relative : {book::pagePath(name_, n), book::copyPath(name_, n)}) {
-            if (nameTaken(absolute(relative)))
+            const QString shipped = book_.shippedFolder() + "/" + relative;
+            if (nameTaken(book_.writePath("/" + relative)) || nameTaken(shipped))
                 return relative;
         }
     }

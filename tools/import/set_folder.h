@@ -1,8 +1,12 @@
 // A drawing set on disk, as the importer finds it: its name, its pages
-// dibujos/<set>/<n>.gif, and its logo logos/<set>.gif.
+// dibujos/<set>/<n>.gif, and its logo logos/<set>.gif. In the installed
+// layout a set is read from the shipped book and the user's folder together
+// (the user's pages numbered after the shipped ones); it is written in the
+// user's folder only.
 #pragma once
 
 #include "book/book_rules.h"
+#include "platform/book_folders.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,29 +16,31 @@ namespace importer {
 
 class SetFolder {
 public:
-    SetFolder(const QString& programFolder, const QString& name);
+    SetFolder(const platform::BookFolders& book, const QString& name);
 
-    // Relative to the program folder, as messages show them.
+    // Relative to the book's folders, as messages show them.
     QString folderPath() const { return book::setFolderPath(name_); }
     QString pagePath(int n) const { return book::pagePath(name_, n); }
     QString logoPath() const { return book::logoPath(name_); }
-    QString absolute(const QString& relative) const { return programFolder_ + "/" + relative; }
+    // Where the file `relative` is read (the user's folder first).
+    QString readPath(const QString& relative) const { return book_.readPath("/" + relative); }
 
     // N such that 1.gif .. N.gif all exist (0 when 1.gif is missing).
     int pageCount() const;
     // The file of logos/ that names this set (any extension), empty when none.
     QString logoFile() const;
     // The first of n.gif and n.bmp, for n = first..last, whose name is taken
-    // (a page, a stale coloured copy a new page would meet, or a link), or empty.
+    // in either folder (a page, a stale coloured copy a new page would meet,
+    // or a link), or empty.
     QString firstTaken(int first, int last) const;
     // The page of the set whose file holds exactly `gif`, or 0.
     int pageHolding(const QByteArray& gif) const;
-    // Whether the set's folder is a link (to a set kept elsewhere).
+    // Whether the set's folder in the writable folder is a link (to a set kept elsewhere).
     bool isLinked() const;
     const QString& name() const { return name_; }
 
 private:
-    QString programFolder_;
+    platform::BookFolders book_;
     QString name_;
 };
 

@@ -90,17 +90,16 @@ public:
     // Renames what is staged into place, pages first; why it stopped, or empty.
     QString finish(const Plan& plan)
     {
-        const SetFolder set(folder_.root(), plan.set);
         QString why;
         if (plan.newFolder && exists(pages())) {
-            why = moved(pages(), set.folderPath(), false);
+            why = moved(pages(), book::setFolderPath(plan.set), false);
         } else if (!plan.newFolder) {
             for (const int n : stagedNumbers(folder_.path(pages())))
                 if (why.isEmpty())
-                    why = moved(pages() + "/" + book::pageFileName(n), set.pagePath(n), false);
+                    why = moved(pages() + "/" + book::pageFileName(n), book::pagePath(plan.set, n), false);
         }
         if (why.isEmpty() && exists(logo()))
-            why = moved(logo(), set.logoPath(), plan.logoReplaces);
+            why = moved(logo(), book::logoPath(plan.set), plan.logoReplaces);
         return why;
     }
 
@@ -180,8 +179,7 @@ QString carryOut(Staging& staging, const Plan& plan)
 
 QString addBatch(const OwnedFolder& folder, const Batch& batch)
 {
-    const SetFolder set(folder.root(), batch.set);
-    const QFileInfo setFolder(folder.path(set.folderPath()));
+    const QFileInfo setFolder(folder.path(book::setFolderPath(batch.set)));
     const Plan plan{batch.set, !setFolder.exists() && !setFolder.isSymLink(), batch.logoReplaces};
     Staging staging(folder, newStagingName());
     if (const QString why = staging.stage(batch, plan); !why.isEmpty()) {

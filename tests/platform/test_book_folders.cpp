@@ -2,7 +2,7 @@
 // as the program folder always did; the installed one reads the user's folder
 // first, lists and numbers across both folders and writes and cleans only the
 // user's folder.
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 
 #include "platform/files.h"
 #include "tests/support/test_folder.h"
@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QTest>
 
-using catalogue::BookFolders;
+using platform::BookFolders;
 using testsupport::TestFolder;
 
 namespace {

@@ -19,7 +19,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace catalogue {
+namespace platform {
 
 class BookFolders {
 public:
@@ -31,6 +31,9 @@ public:
     // "/tintaro"; an empty data home means there is no writable folder) and
     // the system settings folder given.
     BookFolders(const QString& executableFolder, const QString& dataHome, const QString& settingsFolder);
+    // The portable layout of `programFolder`, whether it holds "logos" or
+    // not (a program folder that lost its logos is still the program's).
+    static BookFolders portableAt(const QString& programFolder);
 
     bool isPortable() const { return portable_; }
     // The book as shipped (the program folder when portable).
@@ -46,6 +49,12 @@ public:
     QString readPath(const QString& relative) const;
     // Where to write `relative`: below the writable folder.
     QString writePath(const QString& relative) const;
+    // Makes sure the folder `relative` ("/dibujos/<set>") exists below the
+    // writable folder before a write: in the installed layout the user's
+    // folder and the folders on the way are made as needed (never through a
+    // link); in the portable layout nothing is made. False when there is no
+    // writable folder or it cannot be made (a read-only home).
+    bool prepareFolder(const QString& relative) const;
     // The configuration file `name` ("borra.txt") that counts: the user's
     // "configuracion/<name>" when present, else the system's. The file
     // returned may be absent, which the caller reads as an absent setting.
@@ -80,4 +89,4 @@ private:
     QString settings_;
 };
 
-} // namespace catalogue
+} // namespace platform

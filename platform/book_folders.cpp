@@ -1,19 +1,21 @@
 // The two layouts of the book on disk: which folder answers each read and
 // which one takes each write.
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 
 #include "book/book_rules.h"
 #include "platform/files.h"
+#include "platform/owned_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 
-namespace catalogue {
+namespace platform {
 namespace {
 
 bool isPlainName(const QString& set) { return book::setNameProblem(set).isEmpty(); }
@@ -92,6 +94,16 @@ BookFolders::BookFolders(const QString& executableFolder, const QString& dataHom
     settings_ = settingsFolder;
 }
 
+BookFolders BookFolders::portableAt(const QString& programFolder)
+{
+    BookFolders book(programFolder, QString(), QString());
+    book.portable_ = true;
+    book.shipped_ = programFolder;
+    book.user_ = programFolder;
+    book.settings_ = programFolder + QLatin1String("/configuracion");
+    return book;
+}
+
 QString BookFolders::shippedFile(const QString& relative) const { return shipped_ + relative; }
 
 QString BookFolders::userFile(const QString& relative) const
@@ -115,6 +127,27 @@ QString BookFolders::readPath(const QString& relative) const
 QString BookFolders::writePath(const QString& relative) const
 {
     return isInsideRelative(relative) ? userFile(relative) : QString();
+}
+
+bool BookFolders::prepareFolder(const QString& relative) const
+{
+    if (user_.isEmpty() || !isInsideRelative(relative))
+        return false;
+    // The program folder comes with its folders, as the generator made them.
+    if (portable_)
+        return true;
+    // The user's folder itself is trusted as named, like the home it is in;
+    // what lies below it is the program's own and never followed as a link.
+    if (!QDir().mkpath(user_))
+        return false;
+    const platform::OwnedFolder folder(user_);
+    QString path;
+    for (const QString& part : relative.split('/', Qt::SkipEmptyParts)) {
+        path += (path.isEmpty() ? QString() : QStringLiteral("/")) + part;
+        if (const platform::Change made = folder.makeFolder(path); !made.ok() && made.error() != EEXIST)
+            return false;
+    }
+    return true;
 }
 
 QString BookFolders::settingPath(const QString& name) const
@@ -197,4 +230,4 @@ QStringList BookFolders::copiesToClear() const
     return copies;
 }
 
-} // namespace catalogue
+} // namespace platform
