@@ -1,7 +1,7 @@
 // Tintaro: a colouring book for young children. It opens with the splash
 // window; a click on its drawing opens the main window. A second start while
 // it runs brings the running window to the front and ends.
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "splash/splash_window.h"
@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintaro");
     const QString folder = QApplication::applicationDirPath();
-    const catalogue::BookFolders book(folder);
+    const platform::BookFolders book(folder);
     // Before any window and any file: two programs on one folder would save
     // over each other's pages, or clean away the other's copies at start.
     // The lock file is the first thing written, so the user's folder is made

@@ -27,9 +27,9 @@ struct Layouts {
                 bench::copyShippedBook(TINTARO_PROGRAM_FOLDER, installed.path() + "/share/tintaro") &&
                 QDir().mkpath(installed.path() + "/bin") && useBook();
     }
-    catalogue::BookFolders installedBook() const
+    platform::BookFolders installedBook() const
     {
-        return catalogue::BookFolders(installed.path() + "/bin", installed.path() + "/home",
+        return platform::BookFolders(installed.path() + "/bin", installed.path() + "/home",
                                       installed.path() + "/share/tintaro/configuracion");
     }
     // A parent's set and coloured copies of the first set's pages, in both

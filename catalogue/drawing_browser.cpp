@@ -2,16 +2,12 @@
 // colouring, and the save, load and recount steps they share.
 #include "shell/main_window.h"
 
+#include "book/book_rules.h"
 #include "platform/files.h"
 #include "platform/picture_io.h"
 #include "platform/sound.h"
 
 namespace {
-
-QString pageFile(int pageNumber, const char* extension)
-{
-    return QString::number(pageNumber) + QLatin1String(extension);
-}
 
 // Deletes the coloured copy at `relative`, named `name`, when its folder
 // holds exactly that name (a copy whose name differs in letter case is not
@@ -29,7 +25,7 @@ void deleteCopy(const platform::OwnedFolder& writable, const QString& relative, 
 QString Form1::copyPath() const
 {
     const QString set = SetName(SetIndex);
-    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + pageFile(PageNumber, ".bmp");
+    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + book::copyFileName(PageNumber);
 }
 
 void Form1::holdPage(const QImage& page)
@@ -46,7 +42,7 @@ void Form1::LoadPage()
         return;
     const QString copy = folders_.copyPath(set, PageNumber);
     QImage page;
-    if (!copy.isEmpty() && platform::fileLookup(copy) == pageFile(PageNumber, ".bmp"))
+    if (!copy.isEmpty() && platform::fileLookup(copy) == book::copyFileName(PageNumber))
         page = platform::loadPicture(copy);
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
@@ -87,7 +83,7 @@ void Form1::Command1_Click()
 {
     if (const QString set = SetName(SetIndex); !set.isEmpty()) {
         if (!WritableFolder().root().isEmpty())
-            deleteCopy(WritableFolder(), copyPath(), pageFile(PageNumber, ".bmp"));
+            deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
         if (const QImage page = platform::loadPicture(folders_.pagePath(set, PageNumber)); !page.isNull())
             holdPage(page);
     }

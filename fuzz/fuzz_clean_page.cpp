@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const importer::Cleaning cleaning = importer::cleanLines(lines, gap, sizes);
     fuzz::check(onlyInkAndPaper(lines), "cleaning left grey");
     fuzz::check(cleaning.areas == importer::countAreas(lines), "the areas counted differ");
-    fuzz::check(importer::fillSmallAreas(lines, sizes.minAreaPixels, sizes.minAreaWidth) == 0,
+    fuzz::check(lineart::fillSmallAreas(lines, sizes.minAreaPixels, sizes.minAreaWidth).filled == 0,
                 "a cleaned page still has an area too small to fill");
     return 0;
 }

@@ -1,7 +1,7 @@
 // Writes the seed corpus of every fuzz target: small valid files of each kind
 // the program reads, drawn and encoded by the program's own code.
 //   fuzz_make_corpus FOLDER   writes FOLDER/<target>/<seed>
-#include "gif_writer.h"
+#include "lineart/gif_writer.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -97,7 +97,7 @@ std::vector<QImage> frames(QSize size, int count)
 void pages()
 {
     const QImage p = page({24, 16});
-    writeSeed("page", "page.gif", resources::encodeGif(p));
+    writeSeed("page", "page.gif", lineart::encodeGif(p));
     writeSeed("page", "copy24.bmp", encoded(p, "bmp"));
     writeSeed("page", "copy8.bmp", encoded(p.convertToFormat(QImage::Format_Indexed8), "bmp"));
     writeSeed("page", "copy1.bmp", encoded(p.convertToFormat(QImage::Format_Mono), "bmp"));
@@ -111,13 +111,13 @@ void palettes()
     const QImage strip = bands(colours, 6, 3);
     writeSeed("palette", "paletapeque.bmp", encoded(strip, "bmp"));
     writeSeed("palette", "paletagrande.bmp", encoded(strip.convertToFormat(QImage::Format_Indexed8), "bmp"));
-    writeSeed("palette", "paleta.gif", resources::encodeGif(strip));
+    writeSeed("palette", "paleta.gif", lineart::encodeGif(strip));
 }
 
 void textures()
 {
     const QImage tile = checks({12, 9}, QColor(200, 120, 40), QColor(250, 230, 180));
-    writeSeed("texture", "madera.gif", resources::encodeGif(tile));
+    writeSeed("texture", "madera.gif", lineart::encodeGif(tile));
     writeSeed("texture", "tela.bmp", encoded(tile, "bmp"));
     writeSeed("texture", "piedra.jpg", encoded(tile, "jpeg", 60));
 }
@@ -127,15 +127,15 @@ void iconsAndLogos()
     const QImage duck = icon({12, 12}, Qt::yellow);
     writeSeed("icon", "pato.png", encoded(duck, "png"));
     writeSeed("icon", "pato.ico", encoded(duck, "ico"));
-    writeSeed("icon", "lapiz.gif", resources::encodeGif(duck.convertToFormat(QImage::Format_RGB32)));
+    writeSeed("icon", "lapiz.gif", lineart::encodeGif(duck.convertToFormat(QImage::Format_RGB32)));
     writeSeed("icon", "logo.bmp", encoded(page({10, 12}), "bmp"));
 }
 
 void animations()
 {
-    writeSeed("animation", "pato.gif", resources::encodeAnimatedGif(frames({10, 8}, 3), 12));
-    writeSeed("animation", "still.gif", resources::encodeGif(page({8, 8})));
-    writeSeed("animation", "zero_delay.gif", resources::encodeAnimatedGif(frames({6, 6}, 2), 0));
+    writeSeed("animation", "pato.gif", lineart::encodeAnimatedGif(frames({10, 8}, 3), 12));
+    writeSeed("animation", "still.gif", lineart::encodeGif(page({8, 8})));
+    writeSeed("animation", "zero_delay.gif", lineart::encodeAnimatedGif(frames({6, 6}, 2), 0));
 }
 
 void backgrounds()
@@ -160,7 +160,7 @@ void drawings()
     const QImage d = page({40, 30});
     writeSeed("import_picture", "drawing.png", encoded(d, "png"));
     writeSeed("import_picture", "drawing.jpg", encoded(d, "jpeg", 70));
-    writeSeed("import_picture", "drawing.gif", resources::encodeGif(d));
+    writeSeed("import_picture", "drawing.gif", lineart::encodeGif(d));
     writeSeed("import_picture", "drawing.bmp", encoded(d, "bmp"));
     writeSeed("import_picture", "drawing.svg",
               "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"

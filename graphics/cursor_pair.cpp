@@ -9,15 +9,6 @@ constexpr QRgb kOpaque = 0xFF000000u;
 constexpr QRgb kBlack = 0xFF000000u;
 constexpr QRgb kRgbBits = 0x00FFFFFFu;
 
-void setMaskBit(uchar* line, int x, bool bit)
-{
-    const auto bitMask = static_cast<uchar>(0x80u >> (x & 7));
-    if (bit)
-        line[x >> 3] |= bitMask;
-    else
-        line[x >> 3] &= static_cast<uchar>(~bitMask);
-}
-
 // Copies `source` (a 32-bit image of the pair's size) into the pair, making
 // transparent every pixel for which `transparent` holds.
 template <typename Predicate>
@@ -27,10 +18,9 @@ void copyMasked(const QImage& source, CursorPair& pair, Predicate transparent)
     for (int y = 0; y < pair.colour.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(pair.colour.scanLine(y));
-        uchar* mask = pair.mask.scanLine(y);
         for (int x = 0; x < pair.colour.width(); ++x) {
             const bool clear = transparent(in[x]);
-            setMaskBit(mask, x, clear);
+            pair.mask.setPixel(x, y, clear ? 1 : 0);
             out[x] = clear ? kBlack : (in[x] | kOpaque);
         }
     }
@@ -52,7 +42,7 @@ CursorPair makeCursorPair(QSize size)
 bool maskBit(const QImage& mask, int x, int y)
 {
     Q_ASSERT(mask.format() == QImage::Format_Mono && mask.valid(x, y));
-    return (mask.constScanLine(y)[x >> 3] >> (7 - (x & 7))) & 1;
+    return mask.pixelIndex(x, y) == 1;
 }
 
 platform::StretchMode stretchModeFromValue(int value)

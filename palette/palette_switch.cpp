@@ -1,6 +1,7 @@
 // The small or large palette for the current set.
 #include "shell/main_window.h"
 
+#include "book/book_rules.h"
 #include "platform/picture_io.h"
 
 namespace {
@@ -9,13 +10,11 @@ constexpr platform::ColourValue kGreen = 0x0000FF00;
 constexpr platform::ColourValue kYellow = 0x0000FFFF;
 constexpr int kExtensionLength = 4;
 
-// Sets for the youngest children carry "peque" in their name. A logo name too
-// short to lose its extension, or no logo at all, counts as such a set.
+// A logo name too short to lose its extension, or no logo at all, counts as
+// a set for the youngest children.
 bool wantsSmallPalette(const QString& logoName)
 {
-    if (logoName.size() < kExtensionLength)
-        return true;
-    return logoName.left(logoName.size() - kExtensionLength).contains(QLatin1String("peque"));
+    return logoName.size() < kExtensionLength || book::isForYoungest(logoName.chopped(kExtensionLength));
 }
 
 } // namespace

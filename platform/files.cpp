@@ -4,23 +4,17 @@
 #include "platform/plain_file.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <dirent.h>
-#include <memory>
 #include <sys/stat.h>
-#include <vector>
 
 namespace platform {
 namespace {
 
 constexpr qint64 kFirstLineLimit = 64 * 1024;
-
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
 
 bool isPlainFile(const QByteArray& path)
 {
@@ -28,42 +22,17 @@ bool isPlainFile(const QByteArray& path)
     return ::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// A name that does not survive decoding and encoding again could not be
-// opened by the rest of the program, so it is not listed.
-bool usableName(const QByteArray& name)
+// The names of the plain files of `folder` (links to plain files included),
+// as QDir lists them. A name that does not survive decoding and encoding
+// again could not be opened by the rest of the program: its encoded form
+// names no plain file, so it is not listed.
+QStringList plainFileNames(const QString& folder, bool withHidden)
 {
-    return QFile::encodeName(QFile::decodeName(name)) == name;
-}
-
-// The names (as stored, in bytes) of the plain files of `folder`.
-std::vector<QByteArray> plainFileNames(const QString& folder, bool withHidden)
-{
-    std::vector<QByteArray> names;
+    const QDir::Filters filters = QDir::Files | (withHidden ? QDir::Hidden : QDir::Filters());
+    QStringList names = QDir(folder).entryList(filters, QDir::Unsorted);
     const QByteArray base = QFile::encodeName(folder) + '/';
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(base.constData()));
-    if (!dir)
-        return names;
-    while (const dirent* entry = readdir(dir.get())) {
-        const QByteArray name(entry->d_name);
-        if (name == "." || name == ".." || (!withHidden && name.startsWith('.')))
-            continue;
-        if (usableName(name) && isPlainFile(base + name))
-            names.push_back(name);
-    }
+    names.removeIf([&](const QString& name) { return !isPlainFile(base + QFile::encodeName(name)); });
     return names;
-}
-
-// True when the folder holds an entry stored under exactly `name` (bytes).
-bool folderHoldsExactName(const QByteArray& folder, const QByteArray& name)
-{
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.constData()));
-    if (!dir)
-        return false;
-    while (const dirent* entry = readdir(dir.get())) {
-        if (name == entry->d_name)
-            return true;
-    }
-    return false;
 }
 
 QString decodeLine(QByteArray bytes)
@@ -88,7 +57,8 @@ QString fileLookup(const QString& fullPath)
         return {};
     // A case-insensitive file system finds BORRA.TXT under borra.txt: the
     // folder must hold the name exactly as asked.
-    if (!folderHoldsExactName(QFile::encodeName(info.path()), name))
+    const QDir::Filters every = QDir::AllEntries | QDir::Hidden | QDir::System;
+    if (!QDir(info.path()).entryList(every, QDir::Unsorted).contains(info.fileName(), Qt::CaseSensitive))
         return {};
     return info.fileName();
 }
@@ -98,21 +68,19 @@ QString readFirstLine(const QString& fullPath)
     return decodeLine(readPlainFilePrefix(fullPath, kFirstLineLimit).bytes);
 }
 
+// In the order of the names' stored bytes, whatever the locale.
 QStringList listPlainFiles(const QString& folder)
 {
-    std::vector<QByteArray> names = plainFileNames(folder, false);
-    std::sort(names.begin(), names.end());
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(names.size()));
-    for (const QByteArray& name : names)
-        list.append(QFile::decodeName(name));
-    return list;
+    QStringList names = plainFileNames(folder, false);
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return QFile::encodeName(a) < QFile::encodeName(b); });
+    return names;
 }
 
 FolderListing::FolderListing(const QString& folder)
 {
-    for (const QByteArray& name : plainFileNames(folder, true))
-        names_.insert(QFile::decodeName(name));
+    for (const QString& name : plainFileNames(folder, true))
+        names_.insert(name);
 }
 
 } // namespace platform

@@ -115,13 +115,6 @@ bool looksComplete(const QByteArray& b, PictureFormat format)
     }
 }
 
-bool acceptableSize(QSize size)
-{
-    return size.width() > 0 && size.height() > 0 && size.width() <= kMaxPictureSide &&
-           size.height() <= kMaxPictureSide &&
-           static_cast<qint64>(size.width()) * size.height() <= kMaxPicturePixels;
-}
-
 QImage onWhite(const QImage& image)
 {
     QImage flat(image.size(), QImage::Format_RGB32);
@@ -171,25 +164,64 @@ private:
     bool opened_ = false;
 };
 
-// `scaledSize`, when valid, is the size to decode to, whatever the picture's own.
-QImage decode(const QByteArray& bytes, PictureFormat format, QSize scaledSize)
+// The size to decode a picture of `size` at: its own, or shrunk by up to
+// `maxShrink` to fit the limits; empty when none fits.
+QSize decodingSize(QSize size, int maxShrink)
 {
+    for (int shrink = 1; shrink <= maxShrink; ++shrink) {
+        if (withinPictureLimits(size / shrink))
+            return size / shrink;
+    }
+    return {};
+}
+
+DecodedPicture refused(DecodedPicture picture, PictureRefusal why)
+{
+    picture.image = QImage();
+    picture.refusal = why;
+    return picture;
+}
+
+QImage withAlphaAsAsked(const QImage& image, bool keepAlpha)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    if (keepAlpha)
+        return image.convertToFormat(QImage::Format_ARGB32);
+    return onWhite(image);
+}
+
+// Sizes and costs are judged from the header before the file's structure, so
+// a huge picture is called that even when it is also cut off. A reader that
+// cannot tell the size beforehand is still bounded by the allocation limit.
+DecodedPicture decode(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
+{
+    DecodedPicture picture;
     OneFormatReader one(bytes, format);
     QImageReader* reader = one.get();
     if (reader == nullptr || !reader->canRead())
-        return {};
-    const QSize size = reader->size();
-    if (scaledSize.isValid())
-        reader->setScaledSize(scaledSize);
-    // A reader that cannot tell the size beforehand is still bounded by the allocation limit.
-    else if (size.isValid() && !acceptableSize(size))
-        return {};
+        return refused(picture, PictureRefusal::Damaged);
+    picture.size = reader->size();
+    picture.decoding = options.scaledSize.isValid() ? options.scaledSize
+                       : picture.size.isValid()     ? decodingSize(picture.size, options.maxShrink)
+                                                    : QSize();
+    if (picture.size.isValid() && picture.decoding.isEmpty())
+        return refused(picture, PictureRefusal::TooLarge);
     // A JPEG with thousands of (even empty) scans takes the decoder seconds.
-    if (format == PictureFormat::Jpeg &&
-        !jpegWorkAcceptable(jpegLayout(bytes).scans, scaledSize.isValid() ? scaledSize : size))
-        return {};
+    if (format == PictureFormat::Jpeg) {
+        picture.scans = jpegLayout(bytes).scans;
+        if (!jpegWorkAcceptable(picture.scans, picture.decoding))
+            return refused(picture, PictureRefusal::TooCostly);
+    }
+    if (!looksComplete(bytes, format))
+        return refused(picture, PictureRefusal::Incomplete);
+    if (picture.decoding.isValid() && picture.decoding != picture.size)
+        reader->setScaledSize(picture.decoding);
     const QImage image = reader->read();
-    return acceptableSize(image.size()) ? image : QImage();
+    if (!withinPictureLimits(image.size()))
+        return refused(picture, image.isNull() ? PictureRefusal::Damaged : PictureRefusal::TooLarge);
+    picture.image = withAlphaAsAsked(image, options.keepAlpha);
+    return picture.image.isNull() ? refused(picture, PictureRefusal::Damaged) : picture;
 }
 
 // Writes straight into the file: a canvas is megabytes, better not copied first.
@@ -204,6 +236,12 @@ platform::OwnedFolder::Writer bmpWriter(const QImage& image)
 }
 
 } // namespace
+
+bool withinPictureLimits(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= kMaxPictureSide &&
+           size.height() <= kMaxPictureSide && static_cast<qint64>(size.width()) * size.height() <= kMaxPicturePixels;
+}
 
 bool jpegWorkAcceptable(int scans, QSize size)
 {
@@ -237,19 +275,18 @@ bool isBookFormat(PictureFormat format)
            format == PictureFormat::Ico;
 }
 
-QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha, QSize scaledSize)
+DecodedPicture decodePictureChecked(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
 {
     Q_ASSERT(format == pictureFormatOf(bytes));
-    if (format == PictureFormat::Unknown || !looksComplete(bytes, format))
-        return {};
-    const QImage image = decode(bytes, format, scaledSize);
-    if (image.isNull())
-        return {};
-    if (!image.hasAlphaChannel())
-        return image.convertToFormat(QImage::Format_RGB32);
-    if (keepAlpha)
-        return image.convertToFormat(QImage::Format_ARGB32);
-    return onWhite(image);
+    Q_ASSERT(options.maxShrink >= 1);
+    if (format == PictureFormat::Unknown)
+        return refused({}, PictureRefusal::NotAPicture);
+    return decode(bytes, format, options);
+}
+
+QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha, QSize scaledSize)
+{
+    return decodePictureChecked(bytes, format, {keepAlpha, scaledSize, 1}).image;
 }
 
 QImage loadPicture(const QString& path, bool keepAlpha)
@@ -268,7 +305,7 @@ bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& rela
 
 QImage loadPictureScaled(const QString& path, QSize scaledSize)
 {
-    Q_ASSERT(acceptableSize(scaledSize));
+    Q_ASSERT(withinPictureLimits(scaledSize));
     const FileContent file = readPlainFile(path, kMaxFileBytes);
     if (!file.ok())
         return {};

@@ -35,12 +35,47 @@ QSize announcedSize(const QByteArray& bytes, PictureFormat format);
 // from the program folder, whatever a file's name says.
 bool isBookFormat(PictureFormat format);
 
+// Whether a picture of `size` is within kMaxPictureSide and kMaxPicturePixels.
+bool withinPictureLimits(QSize size);
+
+// Why a picture was not decoded.
+enum class PictureRefusal {
+    None,
+    NotAPicture, // no format the caller reads
+    Incomplete,  // cut off: the file's own structure ends too soon
+    TooLarge,    // beyond the size limits
+    TooCostly,   // a JPEG of too many scans for its size
+    Damaged,     // the decoder failed
+};
+
+struct DecodedPicture {
+    QImage image;                                  // null when refused
+    PictureRefusal refusal = PictureRefusal::None;
+    QSize size;     // the size the file announces (invalid when it cannot be told)
+    QSize decoding; // the size it was (or would have been) decoded at
+    int scans = 0;  // a JPEG's scans
+
+    bool ok() const { return refusal == PictureRefusal::None; }
+};
+
+// How a picture is decoded: `keepAlpha` keeps transparency (Format_ARGB32)
+// instead of dropping it onto white; a valid `scaledSize` (within the
+// limits) is the size the reader resamples to while it decodes, whatever the
+// picture's own; a picture beyond the limits by up to `maxShrink` times along
+// each side is decoded shrunk by that much instead of refused.
+struct DecodeOptions {
+    bool keepAlpha = false;
+    QSize scaledSize;
+    int maxShrink = 1;
+};
+
 // Decodes `bytes`, which pictureFormatOf() found to be `format`, with that
-// format's decoder only. A truncated, oversized or too costly picture (see
-// the JPEG limits) gives a null image. The result is Format_RGB32 (alpha
-// dropped onto white) unless `keepAlpha` (then Format_ARGB32 when the picture
-// has transparency). A valid `scaledSize` (within the limits) is the size the
-// reader resamples to while it decodes, whatever the picture's own.
+// format's decoder only, or says why it would not: a truncated, oversized or
+// too costly picture (see the JPEG limits) is refused before it is decoded.
+// The image is Format_RGB32 (alpha dropped onto white) unless keepAlpha.
+DecodedPicture decodePictureChecked(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options);
+
+// decodePictureChecked() when only the picture matters: null when refused.
 QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha = false,
                      QSize scaledSize = QSize());
 

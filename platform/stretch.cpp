@@ -25,21 +25,25 @@ int nearestSource(int i, int source, int target)
 // Shrinking with `covering`: block i runs from floor(i*s/t) to ceil((i+1)*s/t) - 1,
 // so neighbouring blocks touch or overlap and every source index lies in one.
 // Otherwise (or when growing) each block is the single nearest source pixel.
+SourceSpan span(int i, int source, int target, bool covering)
+{
+    if (!covering || target >= source) {
+        const int nearest = nearestSource(i, source, target);
+        return {nearest, nearest};
+    }
+    const qint64 end = (static_cast<qint64>(i) + 1) * source;
+    return {static_cast<int>(static_cast<qint64>(i) * source / target), static_cast<int>((end + target - 1) / target) - 1};
+}
+
 AxisBlocks axisBlocks(int source, int target, bool covering)
 {
     AxisBlocks blocks;
     blocks.first.resize(static_cast<std::size_t>(target));
     blocks.last.resize(static_cast<std::size_t>(target));
-    const bool shrink = covering && target < source;
     for (int i = 0; i < target; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        if (shrink) {
-            const qint64 end = (static_cast<qint64>(i) + 1) * source;
-            blocks.first[k] = static_cast<int>(static_cast<qint64>(i) * source / target);
-            blocks.last[k] = static_cast<int>((end + target - 1) / target) - 1;
-        } else {
-            blocks.first[k] = blocks.last[k] = nearestSource(i, source, target);
-        }
+        const SourceSpan s = span(i, source, target, covering);
+        blocks.first[static_cast<std::size_t>(i)] = s.first;
+        blocks.last[static_cast<std::size_t>(i)] = s.last;
     }
     return blocks;
 }
@@ -231,6 +235,12 @@ QImage stretchBlt(const QImage& source, QSize size, StretchMode mode)
         break;
     }
     return resample<BitwiseAnd>(source, size, false);
+}
+
+SourceSpan keepingDarkSpan(int i, int source, int target)
+{
+    Q_ASSERT(i >= 0 && i < target && source > 0);
+    return span(i, source, target, true);
 }
 
 } // namespace platform

@@ -15,6 +15,14 @@ namespace platform {
 // source or size.
 QImage stretchKeepingDark(const QImage& source, QSize size);
 
+// The source pixels (first..last along one axis of `source` pixels) that
+// target pixel `i` of `target` takes its value from in stretchKeepingDark.
+struct SourceSpan {
+    int first;
+    int last;
+};
+SourceSpan keepingDarkSpan(int i, int source, int target);
+
 // The stretch modes of the Windows call SetStretchBltMode.
 enum class StretchMode {
     BlackOnWhite = 1, // shrinking keeps dark pixels (AND of the dropped ones)

@@ -1,7 +1,8 @@
 // The drawing sets of the colouring book: names, logos and pages.
 #pragma once
 
-#include "line_art.h"
+#include "book/book_rules.h"
+#include "lineart/drawing_kit.h"
 
 #include <QString>
 
@@ -10,8 +11,20 @@
 
 namespace resources {
 
-inline constexpr int kLogoWidth = 57;
-inline constexpr int kLogoHeight = 67;
+// The pages are drawn with the line-art kit throughout.
+using namespace lineart;
+
+inline constexpr int kPageWidth = book::kPageSize.width();
+inline constexpr int kPageHeight = book::kPageSize.height();
+
+// A page drawn by `draw` with outlines `lineWidth` pixels thick (drawLineArt).
+inline QImage drawPage(int lineWidth, const PageDrawing& draw)
+{
+    return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
+}
+
+inline constexpr int kLogoWidth = book::kLogoSize.width();
+inline constexpr int kLogoHeight = book::kLogoSize.height();
 
 struct BookSet {
     QString name;                    // the logo's file name less ".gif"

@@ -4,7 +4,7 @@
 #include "animations.h"
 #include "background.h"
 #include "book.h"
-#include "gif_writer.h"
+#include "lineart/gif_writer.h"
 #include "output.h"
 #include "palettes.h"
 #include "sounds.h"
@@ -16,9 +16,9 @@ namespace {
 void writeBook(FolderWriter& out)
 {
     for (const BookSet& set : book()) {
-        out.put("logos/" + set.name + ".gif", encodeGif(set.logo()));
+        out.put(book::logoPath(set.name), encodeGif(set.logo()));
         for (std::size_t i = 0; i < set.pages.size(); ++i) {
-            const QString page = QString("dibujos/%1/%2.gif").arg(set.name).arg(i + 1);
+            const QString page = book::pagePath(set.name, int(i) + 1);
             out.put(page, encodeGif(drawPage(set.lineWidth, set.pages[i])));
         }
     }

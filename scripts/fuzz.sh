@@ -18,12 +18,13 @@ if [ $# -gt 0 ] && { [ "$1" = "--long" ] || [ "$1" = "--time" ]; }; then
   total="${2:?--long and --time take a number of seconds}"
   shift 2
 fi
-all_targets=(page palette texture icon animation background config import_picture clean_page svg jpeg_layout)
-targets=("${@:-${all_targets[@]}}")
 
 build=build/fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"${JOBS:-$(nproc)}" >/dev/null
+# The targets fuzz/CMakeLists.txt lists.
+IFS=';' read -r -a all_targets <"$build/fuzz_targets.txt"
+targets=("${@:-${all_targets[@]}}")
 
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=1:handle_abort=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"

@@ -26,9 +26,9 @@ void place(TwipControl& control, const layout::TwipRect& r) { control.Move(r.lef
 
 } // namespace
 
-Form1::Form1(const QString& programFolder) : Form1(catalogue::BookFolders::portableAt(programFolder)) {}
+Form1::Form1(const QString& programFolder) : Form1(platform::BookFolders::portableAt(programFolder)) {}
 
-Form1::Form1(const catalogue::BookFolders& folders)
+Form1::Form1(const platform::BookFolders& folders)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), folders_(folders)
 {
     ProgramFolder = folders.shippedFolder();

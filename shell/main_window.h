@@ -7,7 +7,7 @@
 //   printing/   the print button
 #pragma once
 
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 #include "graphics/module1.h"
 #include "platform/colour.h"
 #include "platform/owned_folder.h"
@@ -58,7 +58,7 @@ public:
     // Start-up (Form_Load) runs here; the window is shown by the caller.
     explicit Form1(const QString& programFolder);
     // The same for the book in `folders`, portable or installed.
-    explicit Form1(const catalogue::BookFolders& folders);
+    explicit Form1(const platform::BookFolders& folders);
     ~Form1() override;
 
     // The current colour as a colour value, rebuilt from its components.
@@ -67,7 +67,7 @@ public:
     // is read: the program folder followed by the path, when portable.
     QString ProgramPath(const QString& relative) const;
     // Where the book is read and written.
-    const catalogue::BookFolders& Book() const { return folders_; }
+    const platform::BookFolders& Book() const { return folders_; }
     // The folder the coloured copies are written to and deleted from (the
     // program folder, or the user's folder when installed); nothing is
     // written anywhere else. Its root is empty when there is none.
@@ -165,7 +165,7 @@ private:
     void connectHandlers();
 
     // ---- shell/ private state ----
-    catalogue::BookFolders folders_;
+    platform::BookFolders folders_;
     QImage backgroundTile_;
     int backgroundTileWidth_ = 0;
     int backgroundTileHeight_ = 0;

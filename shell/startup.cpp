@@ -2,6 +2,7 @@
 // and the set names taken from the logo files.
 #include "shell/main_window.h"
 
+#include "book/book_rules.h"
 #include "platform/files.h"
 #include "platform/picture_io.h"
 
@@ -14,7 +15,7 @@ constexpr platform::ColourValue kYellow = 0x0000FFFF;
 // The first line of the configuration file `name` that counts, or an empty
 // text when it is absent (a file whose name differs in letter case counts as
 // absent).
-QString readSetting(const catalogue::BookFolders& folders, const QString& name)
+QString readSetting(const platform::BookFolders& folders, const QString& name)
 {
     const QString path = folders.settingPath(name);
     if (path.isEmpty() || platform::fileLookup(path) != name)
@@ -28,7 +29,8 @@ bool meansNo(const QString& setting) { return setting.toUpper() == QLatin1String
 
 QString Form1::SetName(int index) const
 {
-    return catalogue::setNameOf(File1.List(index));
+    // The name becomes a folder under "dibujos": never one that leads elsewhere.
+    return book::setNameOfLogo(File1.List(index));
 }
 
 void Form1::Form_Load()
@@ -72,7 +74,7 @@ void Form1::Form_Load()
     LoadPage();
     FitDrawing();
     if (const QString set = SetName(SetIndex); !set.isEmpty()) {
-        FillToBorder = set.contains(QLatin1String("peque"));
+        FillToBorder = book::isForYoungest(set);
         Command5->setBackColor(FillToBorder ? kGreen : kYellow);
     }
     RecountPages();

@@ -1,50 +1,14 @@
 // The self-colouring drawing of the splash window, drawn by code.
 #include "splash/splash_drawing.h"
 
-#include <QPainter>
-#include <QPainterPath>
-
-#include <cmath>
-#include <numbers>
-#include <vector>
+#include "lineart/cleaning.h"
+#include "lineart/drawing_kit.h"
 
 namespace {
 
-const QRgb kPaper = qRgb(253, 253, 253);
+using namespace lineart;
 
-QPointF polar(QPointF c, double r, double degrees)
-{
-    const double a = degrees * std::numbers::pi / 180;
-    return c + QPointF(r * std::cos(a), r * std::sin(a));
-}
-
-// Shapes are filled with paper and outlined, so each covers what lies beneath.
-void shape(QPainter& p, const QPainterPath& path)
-{
-    p.setBrush(Qt::white);
-    p.drawPath(path);
-}
-
-void ellipse(QPainter& p, QPointF c, double rx, double ry)
-{
-    QPainterPath path;
-    path.addEllipse(c, rx, ry);
-    shape(p, path);
-}
-
-void polygon(QPainter& p, const QPolygonF& points)
-{
-    QPainterPath path;
-    path.addPolygon(points);
-    path.closeSubpath();
-    shape(p, path);
-}
-
-void dot(QPainter& p, QPointF c, double r)
-{
-    p.setBrush(Qt::black);
-    p.drawEllipse(c, r, r);
-}
+const QRgb kSplashPaper = qRgb(253, 253, 253);
 
 void sun(QPainter& p)
 {
@@ -143,93 +107,21 @@ void scene(QPainter& p)
     child(p);
 }
 
-bool ink(const QImage& image, int x, int y)
-{
-    return x >= 0 && y >= 0 && x < image.width() && y < image.height()
-        && (image.constScanLine(y)[4 * x] | image.constScanLine(y)[4 * x + 1] | image.constScanLine(y)[4 * x + 2]) == 0;
-}
-
-bool inInkBlock(const QImage& image, int x, int y)
-{
-    for (int by = y - 1; by <= y; ++by)
-        for (int bx = x - 1; bx <= x; ++bx)
-            if (ink(image, bx, by) && ink(image, bx + 1, by) && ink(image, bx, by + 1) && ink(image, bx + 1, by + 1))
-                return true;
-    return false;
-}
-
-// Where a line leaves the picture or crosses another one it can come out one
-// pixel thin; those pixels grow into a 2 x 2 block.
-void thickenThinLines(QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (!ink(image, x, y) || inInkBlock(image, x, y))
-                continue;
-            const int bx = x + 1 < image.width() ? x : x - 1, by = y + 1 < image.height() ? y : y - 1;
-            for (int j = by; j <= by + 1; ++j)
-                for (int i = bx; i <= bx + 1; ++i)
-                    image.setPixel(i, j, qRgb(0, 0, 0));
-        }
-    }
-}
-
-// The paper area around `start` (4-connected), marking its pixels in `seen`.
-std::vector<QPoint> paperArea(const QImage& image, QPoint start, std::vector<char>& seen)
-{
-    std::vector<QPoint> area{start};
-    seen[std::size_t(start.y()) * image.width() + start.x()] = 1;
-    for (std::size_t i = 0; i < area.size(); ++i) {
-        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint q = area[i] + d;
-            if (!image.rect().contains(q) || ink(image, q.x(), q.y()))
-                continue;
-            char& s = seen[std::size_t(q.y()) * image.width() + q.x()];
-            if (!s) {
-                s = 1;
-                area.push_back(q);
-            }
-        }
-    }
-    return area;
-}
-
-// Specks of paper left where lines cross at a sharp angle become ink.
-void fillSpecks(QImage& image)
-{
-    constexpr std::size_t kSpeck = 24;
-    std::vector<char> seen(std::size_t(image.width()) * image.height(), 0);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (seen[std::size_t(y) * image.width() + x] || ink(image, x, y))
-                continue;
-            const std::vector<QPoint> area = paperArea(image, QPoint(x, y), seen);
-            if (area.size() < kSpeck) {
-                for (QPoint q : area)
-                    image.setPixel(q, qRgb(0, 0, 0));
-            }
-        }
-    }
-}
-
 } // namespace
 
+// The scene drawn like a page, then cleaned only of the specks where lines
+// cross at a sharp angle: the splash is shown at its own size.
 QImage splashDrawing()
 {
     QImage image(518, 528, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(linePen(3));
         scene(p);
     }
-    // Exactly two colours: the paper colour and pure black.
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            row[x] = (row[x] & 0xFFFFFFu) == 0xFFFFFFu ? kPaper : qRgb(0, 0, 0);
-    }
-    thickenThinLines(image);
-    fillSpecks(image);
-    return image;
+    QImage lines = linesOf(image);
+    thickenThinOutlines(lines);
+    fillSmallAreas(lines, kSplashSpeckArea);
+    return coloured(lines, kSplashPaper);
 }

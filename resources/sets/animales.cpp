@@ -1,5 +1,5 @@
 // "animales": animals in their places, for older children.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/animales_pages.h"
 #include "sets/sets.h"
 

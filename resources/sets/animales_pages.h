@@ -1,7 +1,7 @@
 // The pages of "animales" drawn in their own file.
 #pragma once
 
-#include <QPainter>
+#include "book.h"
 
 namespace resources {
 

@@ -1,5 +1,5 @@
 // "animales", pages 4 to 8: animals of the savannah, the pond and the meadow.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/animales_pages.h"
 
 #include <cmath>

@@ -1,5 +1,5 @@
 // "espacio": rockets, planets and friendly visitors, for older children.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/sets.h"
 
 #include <cmath>

@@ -1,5 +1,5 @@
 // "granja": the farm, its animals and its work, for older children.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/sets.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 // "mar": life in and on the sea, for older children.
-#include "motifs.h"
-#include "sea_motifs.h"
+#include "lineart/motifs.h"
+#include "lineart/sea_motifs.h"
 #include "sets/sets.h"
 
 #include <cmath>

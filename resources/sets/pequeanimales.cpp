@@ -1,5 +1,5 @@
 // "pequeanimales": big friendly animals for the youngest, few large areas.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/sets.h"
 
 #include <cmath>

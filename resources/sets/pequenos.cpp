@@ -1,5 +1,5 @@
 // "pequenos": big simple things for the youngest, few large areas, thick outlines.
-#include "motifs.h"
+#include "lineart/motifs.h"
 #include "sets/sets.h"
 
 namespace resources {

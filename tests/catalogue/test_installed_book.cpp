@@ -32,9 +32,9 @@ struct InstalledTree {
         QVERIFY(QDir().mkpath(root.file("home2")));
     }
     QString user(const QString& home) const { return root.file(home + "/tintaro/"); }
-    catalogue::BookFolders book(const QString& home) const
+    platform::BookFolders book(const QString& home) const
     {
-        return catalogue::BookFolders(root.file("bin"), home.isEmpty() ? QString() : root.file(home),
+        return platform::BookFolders(root.file("bin"), home.isEmpty() ? QString() : root.file(home),
                                       root.file("etc/tintaro"));
     }
     // A digest of every file below share/tintaro, names included.

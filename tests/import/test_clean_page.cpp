@@ -1,10 +1,11 @@
 // The importer's picture cleaning, step by step, on small crafted line pictures.
 #include "clean_page.h"
-#include "components.h"
 #include "drawing.h"
 #include "line_pictures.h"
-#include "morphology.h"
 #include "page_fit.h"
+
+#include "lineart/components.h"
+#include "lineart/morphology.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -24,7 +25,7 @@ void setRect(QImage& picture, const QRect& rect, uchar value)
 QImage blank(QSize size)
 {
     QImage picture(size, QImage::Format_Grayscale8);
-    picture.fill(kPaper);
+    picture.fill(lineart::kPaper);
     return picture;
 }
 
@@ -32,8 +33,8 @@ QImage blank(QSize size)
 QImage boxOutline(QSize size, const QRect& box, int width)
 {
     QImage picture = blank(size);
-    setRect(picture, box, kInk);
-    setRect(picture, box.adjusted(width, width, -width, -width), kPaper);
+    setRect(picture, box, lineart::kInk);
+    setRect(picture, box.adjusted(width, width, -width, -width), lineart::kPaper);
     return picture;
 }
 
@@ -44,7 +45,7 @@ QImage diamond()
     for (int i = 0; i <= 15; ++i) {
         for (const QPoint p : {QPoint(20 + i, 5 + i), QPoint(35 - i, 20 + i), QPoint(20 - i, 35 - i),
                                QPoint(5 + i, 20 - i)})
-            picture.scanLine(p.y())[p.x()] = kInk;
+            picture.scanLine(p.y())[p.x()] = lineart::kInk;
     }
     return picture;
 }
@@ -89,16 +90,16 @@ void CleanPageTest::labelsPartsThroughEdgesOrCorners()
     const QImage picture = lines({"#.#.",
                                   ".#..",
                                   "...#"});
-    const Components eight = labelComponents(picture, kInk, Connectivity::Eight);
+    const lineart::Components eight = lineart::labelComponents(picture, lineart::kInk, lineart::Connectivity::Eight);
     QCOMPARE(eight.sizes, (std::vector<int>{3, 1}));
     QCOMPARE(eight.at(1, 1), 0);
     QCOMPARE(eight.at(3, 2), 1);
     QCOMPARE(eight.at(1, 0), -1);
-    const Components four = labelComponents(picture, kInk, Connectivity::Four);
+    const lineart::Components four = lineart::labelComponents(picture, lineart::kInk, lineart::Connectivity::Four);
     QCOMPARE(four.sizes, (std::vector<int>{1, 1, 1, 1}));
     QCOMPARE(four.at(2, 0), 1);
     QCOMPARE(four.at(1, 1), 2);
-    const Components paper = labelComponents(picture, kPaper, Connectivity::Four);
+    const lineart::Components paper = lineart::labelComponents(picture, lineart::kPaper, lineart::Connectivity::Four);
     QCOMPARE(paper.sizes, (std::vector<int>{1, 7}));
     QCOMPARE(paper.at(0, 2), 1);
 }
@@ -106,16 +107,16 @@ void CleanPageTest::labelsPartsThroughEdgesOrCorners()
 void CleanPageTest::dilationCountsTheEdgeAsAsked()
 {
     QImage dot = blank({5, 4});
-    dot.scanLine(1)[1] = kInk;
-    QCOMPARE(rowsOf(dilateInk(dot, -1, 0, Outside::Paper)), QStringList({".....",
+    dot.scanLine(1)[1] = lineart::kInk;
+    QCOMPARE(rowsOf(lineart::dilateInk(dot, -1, 0, lineart::Outside::Paper)), QStringList({".....",
                                                                           ".##..",
                                                                           ".##..",
                                                                           "....."}));
-    QCOMPARE(rowsOf(dilateInk(dot, -1, 1, Outside::Paper)), QStringList({"###..",
+    QCOMPARE(rowsOf(lineart::dilateInk(dot, -1, 1, lineart::Outside::Paper)), QStringList({"###..",
                                                                          "###..",
                                                                          "###..",
                                                                          "....."}));
-    QCOMPARE(rowsOf(dilateInk(blank({4, 3}), -1, 1, Outside::Ink)), QStringList({"####",
+    QCOMPARE(rowsOf(lineart::dilateInk(blank({4, 3}), -1, 1, lineart::Outside::Ink)), QStringList({"####",
                                                                                 "#..#",
                                                                                 "####"}));
 }
@@ -187,7 +188,7 @@ void CleanPageTest::straightGapsCloseExactly()
     QFETCH(int, gap);
     const QImage whole = boxOutline({50, 40}, {5, 5, 40, 30}, width);
     QImage broken = whole;
-    setRect(broken, vertical ? QRect(5, 15, width, gap) : QRect(20, 5, gap, width), kPaper);
+    setRect(broken, vertical ? QRect(5, 15, width, gap) : QRect(20, 5, gap, width), lineart::kPaper);
     QCOMPARE(countAreas(broken), 1);
     const QImage before = broken;
     const int closed = closeGaps(broken, 4, 20);
@@ -214,7 +215,7 @@ void CleanPageTest::diagonalGapsCloseExactly()
     QCOMPARE(countAreas(whole), 2);
     QImage broken = whole;
     for (int i = 0; i < gap; ++i) // pixels missing along the upper right side
-        broken.scanLine(10 + i)[25 + i] = kPaper;
+        broken.scanLine(10 + i)[25 + i] = lineart::kPaper;
     QCOMPARE(countAreas(broken), 1);
     QCOMPARE(closeGaps(broken, 4, 20), gap <= 4 ? 1 : 0);
     QCOMPARE(countAreas(broken), gap <= 4 ? 2 : 1);
@@ -225,10 +226,10 @@ void CleanPageTest::diagonalGapsCloseExactly()
 void CleanPageTest::lineEndNearALineIsJoined()
 {
     QImage whole = boxOutline({50, 40}, {5, 5, 40, 30}, 2);
-    setRect(whole, {24, 5, 2, 30}, kInk); // a wall across the box
+    setRect(whole, {24, 5, 2, 30}, lineart::kInk); // a wall across the box
     QCOMPARE(countAreas(whole), 3);
     QImage broken = whole;
-    setRect(broken, {24, 7, 2, 3}, kPaper); // stops 3 pixels short of the top
+    setRect(broken, {24, 7, 2, 3}, lineart::kPaper); // stops 3 pixels short of the top
     QCOMPARE(countAreas(broken), 2);
     QCOMPARE(closeGaps(broken, 4, 20), 1);
     QCOMPARE(rowsOf(broken), rowsOf(whole));
@@ -239,7 +240,7 @@ void CleanPageTest::gapBesideACornerCloses()
     // The stub left at the corner has shorter jumps round the corner than over the gap.
     const QImage whole = boxOutline({50, 40}, {5, 5, 40, 30}, 1);
     QImage broken = whole;
-    setRect(broken, {7, 5, 4, 1}, kPaper);
+    setRect(broken, {7, 5, 4, 1}, lineart::kPaper);
     QCOMPARE(closeGaps(broken, 4, 20), 1);
     QCOMPARE(rowsOf(broken), rowsOf(whole));
 }
@@ -269,16 +270,16 @@ void CleanPageTest::thickeningMakesTwoByTwoInk()
                             ".#...",
                             "...#.",
                             "....."});
-    thicken(picture);
+    lineart::thickenRightDown(picture);
     QCOMPARE(rowsOf(picture), QStringList({".....",
                                            ".##..",
                                            ".####",
                                            "...##"}));
     // Every ink pixel of a thickened diamond lies in a 2 x 2 block of ink.
     QImage outline = diamond();
-    thicken(outline);
+    lineart::thickenRightDown(outline);
     auto ink = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < outline.width() && y < outline.height() && outline.scanLine(y)[x] == kInk;
+        return x >= 0 && y >= 0 && x < outline.width() && y < outline.height() && outline.scanLine(y)[x] == lineart::kInk;
     };
     for (int y = 0; y < outline.height(); ++y) {
         for (int x = 0; x < outline.width(); ++x) {
@@ -311,7 +312,7 @@ void CleanPageTest::smallAndThinAreasAreFilled()
                             "............"});
     // The 1-pixel pocket is too small; the 1-pixel-high strip and the two rows
     // along the picture's top edge are too thin; the rest stay.
-    QCOMPARE(fillSmallAreas(picture, 5, 3), 3);
+    QCOMPARE(lineart::fillSmallAreas(picture, 5, 3).filled, 3);
     QCOMPARE(rowsOf(picture), QStringList({"############",
                                            "############",
                                            "############",
@@ -348,15 +349,15 @@ void CleanPageTest::openEdgesAreClosedOnlyWhenNeeded()
 {
     const QRect placed(5, 0, 10, 6);
     QImage page = blank({20, 6});
-    setRect(page, {7, 2, 3, 1}, kInk);
+    setRect(page, {7, 2, 3, 1}, lineart::kInk);
     QVERIFY(!closeOpenEdges(page, placed));
-    setRect(page, {5, 3, 5, 1}, kInk); // a line running off the left edge encloses nothing
+    setRect(page, {5, 3, 5, 1}, lineart::kInk); // a line running off the left edge encloses nothing
     QVERIFY(!closeOpenEdges(page, placed));
     QVERIFY(!closeOpenEdges(page, page.rect()));
     // A line across the picture: the smaller area above it is closed along
     // the stretches where it meets the margins; the background below stays open.
     page = blank({20, 6});
-    setRect(page, {5, 2, 10, 1}, kInk);
+    setRect(page, {5, 2, 10, 1}, lineart::kInk);
     QVERIFY(closeOpenEdges(page, placed));
     QCOMPARE(rowsOf(page), QStringList({".....##......##.....",
                                         ".....##......##.....",
@@ -366,8 +367,8 @@ void CleanPageTest::openEdgesAreClosedOnlyWhenNeeded()
                                         "...................."}));
     // Areas of equal share all close: no background.
     page = blank({20, 6});
-    setRect(page, {5, 3, 10, 1}, kInk);
-    setRect(page, {5, 2, 10, 1}, kInk);
+    setRect(page, {5, 3, 10, 1}, lineart::kInk);
+    setRect(page, {5, 2, 10, 1}, lineart::kInk);
     QVERIFY(closeOpenEdges(page, placed));
     QCOMPARE(rowsOf(page), QStringList({".....##......##.....",
                                         ".....##......##.....",

@@ -2,7 +2,7 @@
 // box filters, shrinking, the paper's light, strokes and regions, shading and
 // the photographed sheet, on small crafted pictures.
 #include "clean_page.h"
-#include "components.h"
+#include "lineart/components.h"
 #include "drawing.h"
 #include "line_pictures.h"
 #include "page_fit.h"
@@ -56,7 +56,7 @@ QImage picture(QSize size, QColor paper)
     return image;
 }
 
-int inkAt(const QImage& lines, QPoint p) { return lines.constScanLine(p.y())[p.x()] == kInk; }
+int inkAt(const QImage& lines, QPoint p) { return lines.constScanLine(p.y())[p.x()] == lineart::kInk; }
 
 } // namespace
 
@@ -98,11 +98,11 @@ void DrawingTest::boxFiltersMatchAPlainOne()
     for (const QSize size : {QSize(1, 1), QSize(7, 3), QSize(31, 17), QSize(64, 65)}) {
         const QImage grey = randomGrey(size, random);
         for (int side : {1, 2, 3, 4, 5, 13}) {
-            QCOMPARE(boxMax(grey, side), plainBoxFilter(grey, side, true));
-            QCOMPARE(boxMin(grey, side), plainBoxFilter(grey, side, false));
+            QCOMPARE(lineart::boxMax(grey, side), plainBoxFilter(grey, side, true));
+            QCOMPARE(lineart::boxMin(grey, side), plainBoxFilter(grey, side, false));
         }
-        QCOMPARE(closing(grey, 5), plainBoxFilter(plainBoxFilter(grey, 5, true), 5, false));
-        QCOMPARE(transposed(transposed(grey)), grey);
+        QCOMPARE(lineart::closing(grey, 5), plainBoxFilter(plainBoxFilter(grey, 5, true), 5, false));
+        QCOMPARE(lineart::transposed(lineart::transposed(grey)), grey);
     }
     // A dark line narrower than the box closes away; a wide dark block stays.
     QImage grey(30, 20, QImage::Format_Grayscale8);
@@ -111,7 +111,7 @@ void DrawingTest::boxFiltersMatchAPlainOne()
         grey.scanLine(y)[5] = 10;
         std::fill_n(grey.scanLine(y) + 15, 10, uchar(40));
     }
-    const QImage closed = closing(grey, 5);
+    const QImage closed = lineart::closing(grey, 5);
     QCOMPARE(int(closed.constScanLine(10)[5]), 200);
     QCOMPARE(int(closed.constScanLine(10)[20]), 40);
 }
@@ -206,7 +206,7 @@ void DrawingTest::crowdedMarksGoAndLoneOnesStay()
     // Six dots close together, a dot far from them, a long line, and a row
     // of bent strokes like letters.
     QImage page(160, 100, QImage::Format_Grayscale8);
-    page.fill(kPaper);
+    page.fill(lineart::kPaper);
     QPainter p(&page);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
@@ -226,7 +226,7 @@ void DrawingTest::crowdedMarksGoAndLoneOnesStay()
     QVERIFY(!inkAt(page, {11, 11}));
     QVERIFY(inkAt(page, {101, 11}));
     QVERIFY(inkAt(page, {50, 50}));
-    QCOMPARE(labelComponents(page, kInk, Connectivity::Eight).count(), 2 + 7);
+    QCOMPARE(lineart::labelComponents(page, lineart::kInk, lineart::Connectivity::Eight).count(), 2 + 7);
 }
 
 void DrawingTest::clustersOfSmallAreasBecomeOne()

@@ -1,6 +1,6 @@
 // The tintaro-import program as a parent runs it: numbering, new sets and
 // logos, messages and exit statuses, and bad input that changes nothing.
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 #include "sample_drawings.h"
 #include "tests/support/samples.h"
 #include "tests/support/test_folder.h"
@@ -94,7 +94,7 @@ QByteArray hugePng(int side)
 QByteArray encoded(const QImage& image, const char* format)
 {
     if (qstrcmp(format, "gif") == 0)
-        return resources::encodeGif(image);
+        return lineart::encodeGif(image);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -46,7 +46,7 @@ struct Book {
     std::unique_ptr<importer::ImportDialog> dialog(const QStringList& pictures) const
     {
         const QStringList command{testsupport::builtProgramFolder() + "/tintaro-import", "--folder", folder.path()};
-        return std::make_unique<importer::ImportDialog>(catalogue::BookFolders(folder.path()), command, pictures);
+        return std::make_unique<importer::ImportDialog>(platform::BookFolders(folder.path()), command, pictures);
     }
 };
 

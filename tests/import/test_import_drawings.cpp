@@ -30,14 +30,14 @@ constexpr double kMostBlack = 0.15;
 QList<QPoint> areaSeeds(const QImage& page)
 {
     const QImage lines = toGrey(page);
-    const QImage core = dilateInk(lines, -4, 4, Outside::Ink);
-    const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
+    const QImage core = lineart::dilateInk(lines, -4, 4, lineart::Outside::Ink);
+    const lineart::Components areas = lineart::labelComponents(lines, lineart::kPaper, lineart::Connectivity::Four);
     std::vector<char> seen(std::size_t(areas.count()), 0);
     QList<QPoint> seeds;
     for (int y = 0; y < core.height(); ++y) {
         for (int x = 0; x < core.width(); ++x) {
             const int a = areas.at(x, y);
-            if (core.constScanLine(y)[x] == kPaper && !seen[std::size_t(a)])
+            if (core.constScanLine(y)[x] == lineart::kPaper && !seen[std::size_t(a)])
                 seen[std::size_t(a)] = 1, seeds << QPoint(x, y);
         }
     }
@@ -130,7 +130,7 @@ void ImportDrawingsTest::photographedPageIsCutOutAndStraightened()
     const QImage grey = toGrey(page.image);
     auto topInk = [&](int x) {
         int y = kPageSize.height() / 20;
-        while (y < grey.height() && grey.constScanLine(y)[x] != kInk)
+        while (y < grey.height() && grey.constScanLine(y)[x] != lineart::kInk)
             ++y;
         return y;
     };
@@ -201,8 +201,8 @@ void ImportDrawingsTest::edgeLinesCloseOnlyTheStretchesLinesRunOffAt()
     const QImage grey = toGrey(page.image);
     int leftInk = 0, rightInk = 0;
     for (int y = 0; y < grey.height(); ++y) {
-        leftInk += grey.constScanLine(y)[where.left()] == kInk;
-        rightInk += grey.constScanLine(y)[where.right()] == kInk;
+        leftInk += grey.constScanLine(y)[where.left()] == lineart::kInk;
+        rightInk += grey.constScanLine(y)[where.right()] == lineart::kInk;
     }
     const int arm = seedsOnPage({{0, 560}}, body.picture.size())[0].y() - seedsOnPage({{0, 440}}, body.picture.size())[0].y();
     QVERIFY2(leftInk >= arm && leftInk <= arm + 12, qPrintable(QString("%1 against %2").arg(leftInk).arg(arm)));

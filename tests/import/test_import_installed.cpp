@@ -3,7 +3,7 @@
 // written; a home that cannot be written gets nothing and a clear failure.
 #include "import_command.h"
 
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 #include "tests/support/test_folder.h"
 
 #include <QtTest>
@@ -49,7 +49,7 @@ struct InstalledTree {
     }
     int pageCount(const QString& home, const QString& set) const
     {
-        return catalogue::BookFolders(root.file("bin"), root.file(home), QString()).pageCount(set);
+        return platform::BookFolders(root.file("bin"), root.file(home), QString()).pageCount(set);
     }
 };
 
@@ -88,7 +88,7 @@ void ImportInstalledTest::aNewSetLivesInTheUsersFolder()
     QCOMPARE(tree.run("home1", {"--set", "mios", tree.root.file("pictures/a.png")}), int(importer::kImported));
     QVERIFY(tree.root.exists("home1/tintaro/logos/mios.gif"));
     QVERIFY(tree.root.exists("home1/tintaro/dibujos/mios/1.gif"));
-    const catalogue::BookFolders book(tree.root.file("bin"), tree.root.file("home1"), QString());
+    const platform::BookFolders book(tree.root.file("bin"), tree.root.file("home1"), QString());
     QCOMPARE(book.setEntries(), (QStringList{"animales.gif", "mios.gif"}));
 }
 

@@ -1,5 +1,5 @@
 // The three tool icons, the animation over the active one and the pen-size box.
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 #include "tests/support/colouring_form.h"
 
 using testsupport::ColouringForm;
@@ -93,7 +93,7 @@ void ToolSelectorTest::largeAnimationsAreDrawnInsideTheirPlace()
         frames.push_back(frame);
     }
     for (const char* name : {"gifs/pato.gif", "gifs/lapiz.gif"})
-        folder.writeText(name, resources::encodeAnimatedGif(frames, 5));
+        folder.writeText(name, lineart::encodeAnimatedGif(frames, 5));
     Form1 form(folder.path());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

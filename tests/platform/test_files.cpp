@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +35,7 @@ private slots:
     void listingIsPlainVisibleFilesInByteOrder();
     void listingOfAMissingFolderIsEmpty();
     void folderListingAnswersLikeLookup();
+    void namesThatCannotBeDecodedAreLeftOut();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -149,6 +151,21 @@ void TestFiles::folderListingAnswersLikeLookup()
         QCOMPARE(listing.contains(n), fileLookup(path(n)) == n);
     }
     QVERIFY(!FolderListing(path("missing")).contains("1.gif"));
+}
+
+void TestFiles::namesThatCannotBeDecodedAreLeftOut()
+{
+    // "café.gif" stored in Latin-1: no UTF-8 name opens it again.
+    const QByteArray latin1 = QFile::encodeName(dir_->path()) + "/caf\xE9.gif";
+    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    write(path("a.gif"), "x");
+    QCOMPARE(listPlainFiles(dir_->path()), QStringList({"a.gif"}));
+    const FolderListing listing(dir_->path());
+    QVERIFY(listing.contains("a.gif"));
+    QVERIFY(!listing.contains(QStringLiteral("café.gif")));
+    QVERIFY(!listing.contains(QFile::decodeName(QByteArray("caf\xE9.gif"))));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

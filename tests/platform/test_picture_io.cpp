@@ -81,6 +81,7 @@ private slots:
     void brokenFilesGiveNull_data();
     void brokenFilesGiveNull();
     void oversizedPicturesAreRefused();
+    void refusalsSayWhy();
     void saveReplacesTheOldFile();
     void failedSaveKeepsTheOldFile();
 
@@ -254,6 +255,38 @@ void TestPictureIo::oversizedPicturesAreRefused()
     std::memcpy(huge.data() + 22, &side, 4);
     writeBytes("huge.bmp", huge);
     QVERIFY(loadPicture(path("huge.bmp")).isNull());
+}
+
+void TestPictureIo::refusalsSayWhy()
+{
+    const auto decoded = [](const QByteArray& bytes, int maxShrink = 1) {
+        return decodePictureChecked(bytes, pictureFormatOf(bytes), {false, QSize(), maxShrink});
+    };
+    const QImage picture = noise(40, 30, 5);
+    const QByteArray bmp = encoded(picture, "BMP");
+    const QByteArray jpg = encoded(picture, "JPG");
+    QCOMPARE(decoded(bmp).image, picture);
+    QCOMPARE(decoded(bmp).size, picture.size());
+    QCOMPARE(decoded("dibujo de un pato").refusal, PictureRefusal::NotAPicture);
+    QCOMPARE(decoded(bmp.left(bmp.size() - 10)).refusal, PictureRefusal::Incomplete);
+    // A cut-off JPEG is told by its structure, not by the decoder's complaint.
+    QCOMPARE(decoded(jpg.left(jpg.size() * 9 / 10)).refusal, PictureRefusal::Incomplete);
+    QCOMPARE(decoded(QByteArray("\x89PNG\r\n\x1A\n") + QByteArray(40, 'x')).refusal, PictureRefusal::Damaged);
+    const DecodedPicture bomb = decoded(testsupport::scanBombJpeg());
+    QCOMPARE(bomb.refusal, PictureRefusal::TooCostly);
+    QCOMPARE(bomb.scans, 5000);
+    QVERIFY(bomb.image.isNull());
+    QByteArray huge = bmp;
+    const qint32 side = 100000;
+    std::memcpy(huge.data() + 18, &side, 4);
+    std::memcpy(huge.data() + 22, &side, 4);
+    // The BMP reader tells no size for such a header: the file is refused as cut off.
+    QVERIFY(!decoded(huge, 2).ok());
+    QVERIFY(decoded(huge, 2).image.isNull());
+    // Beyond the limits, refused unless a shrink is allowed.
+    QImage tooMany(7000, 7000, QImage::Format_Mono);
+    tooMany.fill(1);
+    QCOMPARE(decoded(encoded(tooMany, "BMP")).refusal, PictureRefusal::TooLarge);
 }
 
 void TestPictureIo::saveReplacesTheOldFile()

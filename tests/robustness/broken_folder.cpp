@@ -1,7 +1,7 @@
 // The faults of the broken-folder tests, and the resources they are tried on.
 #include "tests/robustness/broken_folder.h"
 
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 #include "tests/support/hostile_files.h"
 
 #include <QBuffer>
@@ -40,7 +40,7 @@ QByteArray tinyPicture(const QString& resource)
     QImage pixel(1, 1, QImage::Format_RGB32);
     pixel.fill(QColor(30, 140, 60));
     if (resource.endsWith(".gif"))
-        return resources::encodeGif(pixel);
+        return lineart::encodeGif(pixel);
     return encoded(pixel, resource.endsWith(".jpg") ? "JPEG" : "BMP");
 }
 

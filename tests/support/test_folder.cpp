@@ -1,7 +1,7 @@
 // Program folders for tests.
 #include "tests/support/test_folder.h"
 
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -51,7 +51,7 @@ void TestFolder::writeImage(const QString& relative, const QImage& image) const
         QVERIFY2(image.save(file(relative)), qPrintable("cannot write " + relative));
         return;
     }
-    const QByteArray gif = resources::encodeGif(image);
+    const QByteArray gif = lineart::encodeGif(image);
     QVERIFY2(!gif.isEmpty(), qPrintable("cannot encode " + relative));
     writeText(relative, gif);
 }

@@ -12,21 +12,6 @@ namespace {
 
 constexpr int kLightestInk = 96; // a paper level is lighter than this
 
-struct Filling {
-    int filled = 0;
-    int left = 0;
-};
-
-// Filling an area joins no others: the areas left are those not filled.
-Filling fillSmall(QImage& lines, int minPixels, int minWidth)
-{
-    const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
-    const std::vector<char> small = tooSmallAreas(lines, areas, minPixels, minWidth);
-    paintParts(lines, areas, small, kInk);
-    const int filled = countChosen(small);
-    return {filled, areas.count() - filled};
-}
-
 int onPage(double canvasSize, double shrink) { return std::max(1, static_cast<int>(std::ceil(canvasSize / shrink - 1e-9))); }
 
 } // namespace
@@ -96,9 +81,9 @@ QImage binarise(const QImage& grey, int inkBelow, int faintBelow)
         const uchar* src = grey.constScanLine(y);
         uchar* dst = lines.scanLine(y);
         for (int x = 0, xEnd = grey.width(); x < xEnd; ++x)
-            dst[x] = src[x] < faintBelow ? kInk : kPaper;
+            dst[x] = src[x] < faintBelow ? lineart::kInk : lineart::kPaper;
     }
-    const Components parts = labelComponents(lines, kInk, Connectivity::Eight);
+    const lineart::Components parts = lineart::labelComponents(lines, lineart::kInk, lineart::Connectivity::Eight);
     std::vector<char> dark(static_cast<std::size_t>(parts.count()), 0);
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* src = grey.constScanLine(y);
@@ -109,55 +94,23 @@ QImage binarise(const QImage& grey, int inkBelow, int faintBelow)
     }
     for (auto& d : dark)
         d = !d;
-    paintParts(lines, parts, dark, kPaper);
+    lineart::paintParts(lines, parts, dark, lineart::kPaper);
     return lines;
 }
 
 int removeInkSpecks(QImage& lines, int minPixels)
 {
-    const Components parts = labelComponents(lines, kInk, Connectivity::Eight);
+    const lineart::Components parts = lineart::labelComponents(lines, lineart::kInk, lineart::Connectivity::Eight);
     std::vector<char> specks(static_cast<std::size_t>(parts.count()));
     for (std::size_t i = 0; i < specks.size(); ++i)
         specks[i] = parts.sizes[i] < minPixels;
-    paintParts(lines, parts, specks, kPaper);
-    return countChosen(specks);
-}
-
-void thicken(QImage& lines)
-{
-    lines = dilateInk(lines, -1, 0, Outside::Paper);
-}
-
-// An area is too thin when no pixel of it is left once the ink has grown by
-// half the minimum width (the core).
-std::vector<char> tooSmallAreas(const QImage& lines, const Components& areas, int minPixels, int minWidth)
-{
-    Q_ASSERT(minWidth >= 1);
-    const int lo = -(minWidth - 1) / 2;
-    const int hi = minWidth - 1 + lo;
-    const QImage core = dilateInk(lines, lo, hi, Outside::Ink);
-    std::vector<char> hasCore(static_cast<std::size_t>(areas.count()), 0);
-    for (int y = 0; y < core.height(); ++y) {
-        const uchar* row = core.constScanLine(y);
-        for (int x = 0, xEnd = core.width(); x < xEnd; ++x) {
-            if (row[x] == kPaper)
-                hasCore[static_cast<std::size_t>(areas.at(x, y))] = 1;
-        }
-    }
-    std::vector<char> small(hasCore.size());
-    for (std::size_t i = 0; i < small.size(); ++i)
-        small[i] = !hasCore[i] || areas.sizes[i] < minPixels;
-    return small;
-}
-
-int fillSmallAreas(QImage& lines, int minPixels, int minWidth)
-{
-    return fillSmall(lines, minPixels, minWidth).filled;
+    lineart::paintParts(lines, parts, specks, lineart::kPaper);
+    return lineart::countChosen(specks);
 }
 
 int countAreas(const QImage& lines)
 {
-    return labelComponents(lines, kPaper, Connectivity::Four).count();
+    return lineart::labelComponents(lines, lineart::kPaper, lineart::Connectivity::Four).count();
 }
 
 Cleaning cleanLines(QImage& lines, int gap, const Sizes& sizes)
@@ -166,8 +119,8 @@ Cleaning cleanLines(QImage& lines, int gap, const Sizes& sizes)
     removeInkSpecks(lines, kMinInkPixels);
     result.gapsClosed = closeGaps(lines, gap, sizes.minAreaPixels);
     removeShading(lines, sizes);
-    thicken(lines);
-    result.areas = fillSmall(lines, sizes.minAreaPixels, sizes.minAreaWidth).left;
+    lineart::thickenRightDown(lines);
+    result.areas = lineart::fillSmallAreas(lines, sizes.minAreaPixels, sizes.minAreaWidth).left;
     return result;
 }
 

@@ -17,18 +17,18 @@
 // 3. Shading goes (shading.h): crowded small strokes and dots, meshes of
 //    cross-hatching, and the thin walls between clusters of areas too small
 //    to colour, which become one area.
-// 4. Lines are thickened by one pixel right and down, so that every ink pixel
-//    lies in a 2 x 2 block of ink and survives a shrink onto a small canvas.
-//    This alone closes 1-pixel gaps.
+// 4. Lines are thickened by one pixel right and down (lineart::thickenRightDown),
+//    so that every ink pixel lies in a 2 x 2 block of ink and survives a shrink
+//    onto a small canvas. This alone closes 1-pixel gaps.
 // 5. Areas still too small or too thin for a child to hit (under
 //    Sizes::minAreaPixels, or with no Sizes::minAreaWidth square of paper
-//    inside) are filled with ink.
+//    inside) are filled with ink (lineart::fillSmallAreas).
 #pragma once
 
-#include "components.h"
-#include "morphology.h"
+#include "lineart/components.h"
+#include "lineart/morphology.h"
 
-#include "resources/page_cleanup.h"
+#include "lineart/cleaning.h"
 
 #include <QImage>
 #include <QSize>
@@ -38,9 +38,9 @@ namespace importer {
 
 // Pages are shrunk the most on the canvas of a 1024 x 768 screen. What a child
 // can hit and see there, in that canvas's pixels:
-inline constexpr QSize kSmallestCanvas = resources::kShrinkCanvases[0];
+inline constexpr QSize kSmallestCanvas = lineart::kShrinkCanvases[0];
 // an area to colour, as large as the book's own smallest areas there;
-inline constexpr int kHitCanvasArea = int(resources::kSmallestCanvasArea);
+inline constexpr int kHitCanvasArea = lineart::kSmallestCanvasArea;
 // and with a square this wide inside it, so that a click can land in it;
 inline constexpr int kHitCanvasWidth = 3;
 // a dark shape up to this wide is a stroke, kept black; a wider one is a
@@ -91,18 +91,6 @@ int removeInkSpecks(QImage& lines, int minPixels);
 // Step 2 with gaps of up to `gap` pixels (gap <= kMaxGap), bridges kept when
 // they separate areas of `minArea` pixels. Returns the number of gaps closed.
 int closeGaps(QImage& lines, int gap, int minArea);
-
-// Step 4: a pixel becomes ink when its left, upper or upper-left neighbour is ink.
-void thicken(QImage& lines);
-
-// Whether each area of `areas` (the paper of `lines`) has fewer than
-// `minPixels` pixels or no `minWidth` square inside it; the picture's edge
-// counts as ink.
-std::vector<char> tooSmallAreas(const QImage& lines, const Components& areas, int minPixels, int minWidth);
-
-// Fills with ink each area (paper joined through edges) that tooSmallAreas()
-// finds. Returns how many areas were filled.
-int fillSmallAreas(QImage& lines, int minPixels, int minWidth);
 
 // The number of areas a fill bounded by ink can paint: paper joined through edges.
 int countAreas(const QImage& lines);

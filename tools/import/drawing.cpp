@@ -31,7 +31,7 @@ QImage strokeContrast(const QImage& darkest, const QImage& background)
 
 QImage strokesOf(const QImage& darkest, int side)
 {
-    const QImage contrast = strokeContrast(darkest, closing(darkest, side));
+    const QImage contrast = strokeContrast(darkest, lineart::closing(darkest, side));
     if (contrast.isNull())
         return {};
     return binarise(contrast, 256 - kStrokeContrast, 256 - kFaintContrast);
@@ -54,7 +54,7 @@ Drawing drawingAgainst(const AgainstPaper& planes, const Sizes& sizes)
     const int side = closingSide(sizes);
     QImage strokes = strokesOf(planes.darkest, side);
     const Planes open{planes.red, planes.green, planes.blue};
-    const Planes closed{closing(planes.red, side), closing(planes.green, side), closing(planes.blue, side)};
+    const Planes closed{lineart::closing(planes.red, side), lineart::closing(planes.green, side), lineart::closing(planes.blue, side)};
     if (strokes.isNull() || closed[0].isNull() || closed[1].isNull() || closed[2].isNull())
         return drawing;
     const RegionLines regions = regionLines(closed, open, strokes, sizes);

@@ -2,7 +2,7 @@
 // where they separate areas, and there only the shortest ones.
 #include "clean_page.h"
 
-#include "components.h"
+#include "lineart/components.h"
 
 #include <algorithm>
 #include <climits>
@@ -65,7 +65,7 @@ bool besidePaper(const View& lines, int x, int y)
 {
     for (int v = std::max(0, y - 1); v <= std::min(lines.height - 1, y + 1); ++v) {
         for (int u = std::max(0, x - 1); u <= std::min(lines.width - 1, x + 1); ++u) {
-            if (lines.at(u, v) == kPaper)
+            if (lines.at(u, v) == lineart::kPaper)
                 return true;
         }
     }
@@ -76,10 +76,10 @@ bool jumpsOverPaper(const View& lines, int x, int y, const Jump& jump)
 {
     const int tx = x + jump.dx;
     const int ty = y + jump.dy;
-    if (tx < 0 || tx >= lines.width || ty >= lines.height || lines.at(tx, ty) != kInk)
+    if (tx < 0 || tx >= lines.width || ty >= lines.height || lines.at(tx, ty) != lineart::kInk)
         return false;
     for (const QPoint step : jump.between) {
-        if (lines.at(x + step.x(), y + step.y()) != kPaper)
+        if (lines.at(x + step.x(), y + step.y()) != lineart::kPaper)
             return false;
     }
     return true;
@@ -91,7 +91,7 @@ std::vector<Bridge> findBridges(const QImage& picture, const std::vector<Jump>& 
     std::vector<Bridge> bridges;
     for (int y = 0; y < lines.height; ++y) {
         for (int x = 0; x < lines.width; ++x) {
-            if (lines.at(x, y) != kInk || !besidePaper(lines, x, y))
+            if (lines.at(x, y) != lineart::kInk || !besidePaper(lines, x, y))
                 continue;
             for (std::size_t j = 0; j < jumps.size(); ++j) {
                 if (jumpsOverPaper(lines, x, y, jumps[j]))
@@ -105,7 +105,7 @@ std::vector<Bridge> findBridges(const QImage& picture, const std::vector<Jump>& 
 void draw(QImage& picture, const Bridge& bridge, const Jump& jump)
 {
     for (const QPoint step : jump.between)
-        picture.scanLine(bridge.y + step.y())[bridge.x + step.x()] = kInk;
+        picture.scanLine(bridge.y + step.y())[bridge.x + step.x()] = lineart::kInk;
 }
 
 // The large areas a piece of bridges touches: a pixel of the first one and,
@@ -128,7 +128,7 @@ struct Sides {
     }
 };
 
-std::vector<Sides> sidesOf(const Components& pieces, const Components& areas, int minArea)
+std::vector<Sides> sidesOf(const lineart::Components& pieces, const lineart::Components& areas, int minArea)
 {
     std::vector<Sides> sides(static_cast<std::size_t>(pieces.count()));
     const int w = pieces.width;
@@ -150,7 +150,7 @@ std::vector<Sides> sidesOf(const Components& pieces, const Components& areas, in
     return sides;
 }
 
-int pieceOf(const Components& pieces, const Bridge& bridge, const Jump& jump)
+int pieceOf(const lineart::Components& pieces, const Bridge& bridge, const Jump& jump)
 {
     const QPoint first = jump.between.front();
     return pieces.at(bridge.x + first.x(), bridge.y + first.y());
@@ -158,7 +158,7 @@ int pieceOf(const Components& pieces, const Bridge& bridge, const Jump& jump)
 
 // Draws into `lines`, for every separating piece, its shortest bridges.
 void drawShortest(QImage& lines, const std::vector<Bridge>& bridges, const std::vector<Jump>& jumps,
-                  const Components& pieces, const std::vector<Sides>& sides)
+                  const lineart::Components& pieces, const std::vector<Sides>& sides)
 {
     std::vector<int> shortest(sides.size(), INT_MAX);
     for (const Bridge& bridge : bridges) {
@@ -184,17 +184,17 @@ int closeGaps(QImage& lines, int gap, int minArea)
     const std::vector<Bridge> bridges = findBridges(lines, jumps);
     QImage everything = lines;
     QImage added(lines.size(), QImage::Format_Grayscale8);
-    added.fill(kPaper);
+    added.fill(lineart::kPaper);
     for (const Bridge& bridge : bridges) {
         draw(everything, bridge, jumps[std::size_t(bridge.jump)]);
         draw(added, bridge, jumps[std::size_t(bridge.jump)]);
     }
-    const Components pieces = labelComponents(added, kInk, Connectivity::Eight);
-    const std::vector<Sides> sides = sidesOf(pieces, labelComponents(everything, kPaper, Connectivity::Four), minArea);
+    const lineart::Components pieces = lineart::labelComponents(added, lineart::kInk, lineart::Connectivity::Eight);
+    const std::vector<Sides> sides = sidesOf(pieces, lineart::labelComponents(everything, lineart::kPaper, lineart::Connectivity::Four), minArea);
     QImage closed = lines;
     drawShortest(closed, bridges, jumps, pieces, sides);
     // Where the shortest bridges leave the two sides of a piece joined, the whole piece goes in.
-    const Components areas = labelComponents(closed, kPaper, Connectivity::Four);
+    const lineart::Components areas = lineart::labelComponents(closed, lineart::kPaper, lineart::Connectivity::Four);
     std::vector<char> whole(sides.size());
     std::vector<char> separating(sides.size());
     for (std::size_t i = 0; i < sides.size(); ++i) {
@@ -203,9 +203,9 @@ int closeGaps(QImage& lines, int gap, int minArea)
                    areas.at(sides[i].firstAt.x(), sides[i].firstAt.y()) ==
                        areas.at(sides[i].otherAt.x(), sides[i].otherAt.y());
     }
-    paintParts(closed, pieces, whole, kInk);
+    lineart::paintParts(closed, pieces, whole, lineart::kInk);
     lines = closed;
-    return countChosen(separating);
+    return lineart::countChosen(separating);
 }
 
 } // namespace importer

@@ -9,7 +9,7 @@
 #include "platform/folder_lock.h"
 #include "platform/owned_folder.h"
 #include "platform/picture_io.h"
-#include "resources/gif_writer.h"
+#include "lineart/gif_writer.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -94,7 +94,7 @@ QString optionProblem(const QCommandLineParser& parser, Options& options)
         options.gap = parser.value("close").toInt(&number);
     if (!parser.isSet("set"))
         return "--set is missing: name the set to add the pages to";
-    if (const QString why = setNameProblem(options.set); !why.isEmpty())
+    if (const QString why = book::setNameProblem(options.set); !why.isEmpty())
         return QString("cannot use \"%1\" as a set name: %2").arg(options.set, why);
     if (!number || options.gap < 0 || options.gap > kMaxGap)
         return QString("--close takes a number of pixels from 0 to %1").arg(kMaxGap);
@@ -145,7 +145,7 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
                      picture.dropped};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
-            made.gif = resources::encodeGif(made.page.image);
+            made.gif = lineart::encodeGif(made.page.image);
         if (!why.isEmpty() || made.gif.isEmpty()) {
             complain(err, QString("%1: %2").arg(path, why.isEmpty() ? "the page could not be encoded" : why));
             allMade = false;
@@ -177,14 +177,14 @@ std::optional<Logo> logoFile(const Options& options, const SetFolder& set, const
             why = options.logo + ": " + picture.error;
             return std::nullopt;
         }
-        return Logo{resources::encodeGif(logoFromPicture(picture)), true};
+        return Logo{lineart::encodeGif(logoFromPicture(picture)), true};
     }
     if (!existing.isEmpty())
         return std::nullopt;
     const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.readPath(set.pagePath(1))) : QImage();
     if (firstPage.isNull() && pages.empty())
         return std::nullopt;
-    return Logo{resources::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
+    return Logo{lineart::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
 }
 
 QString dropNote(int dropped)
@@ -243,7 +243,7 @@ std::optional<int> lockFolder(platform::FolderLock& lock, const QString& folder,
 }
 
 // Under the lock: what the set holds now decides the numbers and the logo.
-int addToSet(const Options& options, const catalogue::BookFolders& book, std::vector<NewPage> made, QTextStream& out,
+int addToSet(const Options& options, const platform::BookFolders& book, std::vector<NewPage> made, QTextStream& out,
              QTextStream& err)
 {
     const SetFolder set(book, options.set);
@@ -278,7 +278,7 @@ int import(const Options& options, QTextStream& out, QTextStream& err)
 {
     // A folder named on the command line is a program folder of its own; by
     // default the book is the one this tool belongs to, portable or installed.
-    const catalogue::BookFolders book(options.folder);
+    const platform::BookFolders book(options.folder);
     if ((options.folderGiven && !book.isPortable()) || !isProgramFolder(book.shippedFolder()))
         return fail(err, (options.folderGiven ? options.folder : book.shippedFolder()) +
                              " is not a Tintaro program folder (no logos and dibujos folders)",

@@ -32,7 +32,7 @@ bool loadDialogTexts(QTranslator& translator, const QLocale& locale)
     return translator.load(locale, "tintaro-import", "_", ":/i18n");
 }
 
-ImportDialog::ImportDialog(const catalogue::BookFolders& book, const QStringList& command, const QStringList& pictures,
+ImportDialog::ImportDialog(const platform::BookFolders& book, const QStringList& command, const QStringList& pictures,
                            QWidget* parent)
     : QDialog(parent), command_(command)
 {
@@ -85,11 +85,11 @@ ImportDialog::~ImportDialog()
         process_->waitForFinished(-1);
 }
 
-void ImportDialog::fillSets(const catalogue::BookFolders& book)
+void ImportDialog::fillSets(const platform::BookFolders& book)
 {
     QStringList sets;
     for (const QString& entry : book.setEntries()) {
-        if (const QString set = catalogue::setNameOf(entry); !set.isEmpty() && setNameProblem(set).isEmpty())
+        if (const QString set = book::setNameOfLogo(entry); !set.isEmpty())
             sets << set;
     }
     setBox_->addItems(sets);
@@ -112,7 +112,7 @@ void ImportDialog::choosePictures()
 void ImportDialog::start()
 {
     set_ = setBox_->currentText().trimmed();
-    if (const QString why = setNameProblem(set_); !why.isEmpty()) {
+    if (const QString why = book::setNameProblem(set_); !why.isEmpty()) {
         results_->appendPlainText(tr("Choose a set or type a name for a new one (%1).").arg(why));
         return;
     }

@@ -6,7 +6,7 @@
 // importer prints it.
 #pragma once
 
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -31,7 +31,7 @@ class ImportDialog : public QDialog {
 public:
     // `book` gives the sets offered; `command` is the importer to run, its
     // program first, then arguments that come before --set and the picture.
-    ImportDialog(const catalogue::BookFolders& book, const QStringList& command, const QStringList& pictures,
+    ImportDialog(const platform::BookFolders& book, const QStringList& command, const QStringList& pictures,
                  QWidget* parent = nullptr);
     ~ImportDialog() override;
 
@@ -53,7 +53,7 @@ private:
     void importNext();
     void finishOne();
     void setBusy(bool busy);
-    void fillSets(const catalogue::BookFolders& book);
+    void fillSets(const platform::BookFolders& book);
 
     QStringList command_;
     QStringList pictures_;

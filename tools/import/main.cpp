@@ -36,7 +36,7 @@ int runDialog(int argc, char* argv[])
     QStringList pictures = QApplication::arguments().mid(1);
     pictures.removeOne("--dialog");
     pictures.removeOne("--");
-    importer::ImportDialog dialog(catalogue::BookFolders(QApplication::applicationDirPath()),
+    importer::ImportDialog dialog(platform::BookFolders(QApplication::applicationDirPath()),
                                   {QApplication::applicationFilePath()}, pictures);
     dialog.show();
     return QApplication::exec();

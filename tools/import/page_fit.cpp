@@ -1,7 +1,7 @@
 // Fitting pictures onto pages and logos.
 #include "page_fit.h"
 
-#include "components.h"
+#include "lineart/components.h"
 #include "drawing.h"
 #include "sheet.h"
 
@@ -22,7 +22,7 @@ bool inkInRect(const QImage& lines, const QRect& rect)
 {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const uchar* row = lines.constScanLine(y);
-        if (std::find(row + rect.left(), row + rect.right() + 1, kInk) != row + rect.right() + 1)
+        if (std::find(row + rect.left(), row + rect.right() + 1, lineart::kInk) != row + rect.right() + 1)
             return true;
     }
     return false;
@@ -33,7 +33,7 @@ QImage onPage(const QImage& lines, const QRect& where)
     QImage page(kPageSize, QImage::Format_Grayscale8);
     if (page.isNull())
         return {};
-    page.fill(kPaper);
+    page.fill(lineart::kPaper);
     for (int y = 0; y < where.height(); ++y)
         std::copy_n(lines.constScanLine(y), where.width(), page.scanLine(where.top() + y) + where.left());
     return page;
@@ -52,7 +52,7 @@ double inkShare(const QImage& lines)
     qint64 ink = 0;
     for (int y = 0; y < lines.height(); ++y) {
         const uchar* row = lines.constScanLine(y);
-        ink += std::count(row, row + lines.width(), kInk);
+        ink += std::count(row, row + lines.width(), lineart::kInk);
     }
     return double(ink) / (double(lines.width()) * lines.height());
 }
@@ -180,10 +180,10 @@ bool closeOpenEdges(QImage& lines, const QRect& placed)
 {
     const std::vector<EdgePixel> edges = marginEdges(placed, lines.size());
     // Without ink on those edges, the paper runs unbroken along each: no lines run off to close.
-    const auto inkAt = [&](const EdgePixel& e) { return lines.constScanLine(e.at.y())[e.at.x()] == kInk; };
+    const auto inkAt = [&](const EdgePixel& e) { return lines.constScanLine(e.at.y())[e.at.x()] == lineart::kInk; };
     if (std::none_of(edges.begin(), edges.end(), inkAt))
         return false;
-    const Components areas = labelComponents(lines.copy(placed), kPaper, Connectivity::Four);
+    const lineart::Components areas = lineart::labelComponents(lines.copy(placed), lineart::kPaper, lineart::Connectivity::Four);
     std::vector<int> contact(std::size_t(areas.count()), 0);
     for (const EdgePixel& e : edges) {
         const int area = areas.at(e.at.x() - placed.left(), e.at.y() - placed.top());
@@ -200,7 +200,7 @@ bool closeOpenEdges(QImage& lines, const QRect& placed)
             continue;
         for (const QPoint p : {e.at, e.at + e.inwards}) {
             if (placed.contains(p))
-                lines.scanLine(p.y())[p.x()] = kInk;
+                lines.scanLine(p.y())[p.x()] = lineart::kInk;
         }
         drew = true;
     }

@@ -1,10 +1,9 @@
 // Reading picture files for the importer: a plain file read once, its format
-// told by content, size and damage checks before and after decoding.
+// told by content, decoded by the platform's loader, its refusals worded.
 #include "picture_input.h"
 
 #include "svg_input.h"
 
-#include "platform/jpeg_scans.h"
 #include "platform/picture_io.h"
 #include "platform/plain_file.h"
 
@@ -16,28 +15,6 @@ namespace {
 
 using platform::PictureFormat;
 
-bool truncationReported = false;
-
-// Decoders report a truncated JPEG only as a warning; the warnings of a
-// refused file mean nothing to a parent, so all are kept off the terminal.
-void watchDecoder(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    if (message.contains(QLatin1String("premature end"), Qt::CaseInsensitive))
-        truncationReported = true;
-}
-
-class DecoderWatch {
-public:
-    DecoderWatch() : previous_(qInstallMessageHandler(watchDecoder)) { truncationReported = false; }
-    ~DecoderWatch() { qInstallMessageHandler(previous_); }
-    DecoderWatch(const DecoderWatch&) = delete;
-    DecoderWatch& operator=(const DecoderWatch&) = delete;
-    bool truncated() const { return truncationReported; }
-
-private:
-    QtMessageHandler previous_;
-};
-
 PictureFile refused(const QString& why)
 {
     PictureFile file;
@@ -46,23 +23,6 @@ PictureFile refused(const QString& why)
 }
 
 QString megabytes(qint64 bytes) { return QString::number((bytes + (1 << 20) - 1) >> 20); }
-
-bool acceptableSize(QSize size)
-{
-    return size.width() > 0 && size.height() > 0 && size.width() <= platform::kMaxPictureSide &&
-           size.height() <= platform::kMaxPictureSide &&
-           qint64(size.width()) * size.height() <= platform::kMaxPicturePixels;
-}
-
-// The size to decode a picture at: its own, half of it beyond the limits, or
-// empty when even that is too large.
-QSize decodingSize(QSize size)
-{
-    if (acceptableSize(size))
-        return size;
-    const QSize shrunk = size / kMaxDecodeShrink;
-    return acceptableSize(shrunk) ? shrunk : QSize();
-}
 
 QString tooLarge(QSize size)
 {
@@ -90,7 +50,6 @@ PictureFile readSvg(const QByteArray& bytes)
     if (bytes.size() > kMaxSvgFileBytes)
         return refused(QString("the drawing is too large (%1 MiB; at most %2 MiB)")
                            .arg(megabytes(bytes.size()), megabytes(kMaxSvgFileBytes)));
-    const DecoderWatch watch;
     const SelfContainedSvg svg = selfContainedSvg(bytes);
     if (svg.document.isEmpty())
         return refused("damaged SVG drawing");
@@ -104,21 +63,25 @@ PictureFile readSvg(const QByteArray& bytes)
     return picture;
 }
 
+// The platform decides; only its reason is put into words here.
 PictureFile readRaster(const QByteArray& bytes, PictureFormat format)
 {
-    const QSize size = platform::announcedSize(bytes, format);
-    const QSize decoded = size.isValid() ? decodingSize(size) : QSize();
-    if (size.isValid() && decoded.isEmpty())
-        return refused(tooLarge(size));
-    // A picture decoded at half its size costs the decoder a quarter of the work.
-    if (const int scans = platform::jpegLayout(bytes).scans;
-        format == PictureFormat::Jpeg && !platform::jpegWorkAcceptable(scans, decoded))
-        return refused(tooManyScans(scans, decoded));
-    PictureFile picture;
-    const DecoderWatch watch;
-    picture.raster = platform::decodePicture(bytes, format, false, decoded == size ? QSize() : decoded);
-    if (picture.raster.isNull() || watch.truncated())
+    const platform::DecodedPicture decoded =
+        platform::decodePictureChecked(bytes, format, {false, QSize(), kMaxDecodeShrink});
+    switch (decoded.refusal) {
+    case platform::PictureRefusal::None:
+        break;
+    case platform::PictureRefusal::TooLarge:
+        return refused(tooLarge(decoded.size));
+    case platform::PictureRefusal::TooCostly:
+        return refused(tooManyScans(decoded.scans, decoded.decoding));
+    case platform::PictureRefusal::NotAPicture:
+    case platform::PictureRefusal::Incomplete:
+    case platform::PictureRefusal::Damaged:
         return refused("the picture is damaged or incomplete");
+    }
+    PictureFile picture;
+    picture.raster = decoded.image;
     picture.size = picture.raster.size();
     return picture;
 }

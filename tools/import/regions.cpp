@@ -2,7 +2,7 @@
 // melted into them, then their outlines.
 #include "regions.h"
 
-#include "components.h"
+#include "lineart/components.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +73,7 @@ struct Region {
 
 // kPaperLabel on paper, kMeltLabel on blends, the flat pixels joined with
 // their flat neighbours of the same colour.
-std::vector<int> flatPixels(const Planes& closed, DisjointSets& sets)
+std::vector<int> flatPixels(const Planes& closed, lineart::DisjointSets& sets)
 {
     const int w = closed[0].width(), h = closed[0].height();
     std::vector<int> labels(std::size_t(w) * std::size_t(h), kPaperLabel);
@@ -103,7 +103,7 @@ std::vector<int> flatPixels(const Planes& closed, DisjointSets& sets)
 std::vector<int> regionLabels(const Planes& closed, std::vector<Region>& regions)
 {
     const int w = closed[0].width(), h = closed[0].height();
-    DisjointSets sets(std::size_t(w) * std::size_t(h));
+    lineart::DisjointSets sets(std::size_t(w) * std::size_t(h));
     std::vector<int> labels = flatPixels(closed, sets);
     std::vector<int> index(labels.size(), -1);
     for (int y = 0; y < h; ++y) {
@@ -183,7 +183,7 @@ QImage outlines(const std::vector<int>& labels, int w, int h)
     QImage lines(w, h, QImage::Format_Grayscale8);
     if (lines.isNull())
         return {};
-    lines.fill(kPaper);
+    lines.fill(lineart::kPaper);
     auto meet = [](int a, int b) { return a != b && a != kDarkLabel && b != kDarkLabel; };
     for (int y = 0; y < h; ++y) {
         const int* row = labels.data() + std::size_t(y) * std::size_t(w);
@@ -191,11 +191,11 @@ QImage outlines(const std::vector<int>& labels, int w, int h)
         uchar* next = y + 1 < h ? lines.scanLine(y + 1) : dst;
         for (int x = 0; x < w; ++x) {
             if (row[x] == kDarkLabel)
-                dst[x] = kInk;
+                dst[x] = lineart::kInk;
             if (x + 1 < w && meet(row[x], row[x + 1]))
-                dst[x] = dst[x + 1] = kInk;
+                dst[x] = dst[x + 1] = lineart::kInk;
             if (y + 1 < h && meet(row[x], row[x + w]))
-                dst[x] = next[x] = kInk;
+                dst[x] = next[x] = lineart::kInk;
         }
     }
     return lines;
@@ -251,7 +251,7 @@ double toneShare(const std::vector<int>& labels, const std::vector<Region>& regi
         const int* label = labels.data() + std::size_t(y) * std::size_t(w);
         for (int x = 0; x < w; ++x) {
             const Pixel p = row.at(x);
-            if (isPaper(p) || outline[x] == kInk || (stroke[x] == kInk && lightness(p) < kDarkRegion))
+            if (isPaper(p) || outline[x] == lineart::kInk || (stroke[x] == lineart::kInk && lightness(p) < kDarkRegion))
                 continue;
             const bool spread = label[x] >= 0 && regions[std::size_t(label[x])].spread > kTonedSpread;
             toned += spread || busy(row, next, x, w);
@@ -268,7 +268,7 @@ RegionLines regionLines(const Planes& closed, const Planes& open, const QImage& 
     if (allPaper(closed)) {
         // Line art on paper: no regions and no tones, and no need to look for them.
         RegionLines none{QImage(w, h, QImage::Format_Grayscale8), 0};
-        none.lines.fill(kPaper);
+        none.lines.fill(lineart::kPaper);
         return none;
     }
     std::vector<Region> regions;

@@ -18,24 +18,9 @@ bool nameTaken(const QString& path)
 
 } // namespace
 
-QString setNameProblem(const QString& name)
+SetFolder::SetFolder(const platform::BookFolders& book, const QString& name) : book_(book), name_(name)
 {
-    if (name.isEmpty())
-        return "the set name is empty";
-    if (name.contains('/') || name.contains('\\'))
-        return "a set name cannot contain / or \\";
-    if (name.startsWith('.'))
-        return "a set name cannot begin with a dot";
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control)
-            return "a set name cannot contain control characters";
-    }
-    return {};
-}
-
-SetFolder::SetFolder(const catalogue::BookFolders& book, const QString& name) : book_(book), name_(name)
-{
-    Q_ASSERT(setNameProblem(name).isEmpty());
+    Q_ASSERT(book::setNameProblem(name).isEmpty());
 }
 
 int SetFolder::pageCount() const
@@ -68,8 +53,7 @@ bool SetFolder::isLinked() const { return QFileInfo(book_.writePath("/" + folder
 QString SetFolder::firstTaken(int first, int last) const
 {
     for (int n = first; n <= last; ++n) {
-        for (const QString& extension : {QStringLiteral(".gif"), QStringLiteral(".bmp")}) {
-            const QString relative = QString("dibujos/%1/%2%3").arg(name_, QString::number(n), extension);
+        for (const QString& relative : {book::pagePath(name_, n), book::copyPath(name_, n)}) {
             const QString shipped = book_.shippedFolder() + "/" + relative;
             if (nameTaken(book_.writePath("/" + relative)) || nameTaken(shipped))
                 return relative;

@@ -5,7 +5,8 @@
 // user's folder only.
 #pragma once
 
-#include "catalogue/book_folders.h"
+#include "book/book_rules.h"
+#include "platform/book_folders.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,22 +14,14 @@
 
 namespace importer {
 
-// Why `name` cannot name a set (empty, "/" or "\", a leading ".", a control
-// character); an empty text when it can.
-QString setNameProblem(const QString& name);
-
-// The set's files relative to the book's folders, as messages show them.
-inline QString setFolderPath(const QString& set) { return "dibujos/" + set; }
-inline QString setPagePath(const QString& set, int n) { return QString("dibujos/%1/%2.gif").arg(set, QString::number(n)); }
-inline QString setLogoPath(const QString& set) { return "logos/" + set + ".gif"; }
-
 class SetFolder {
 public:
-    SetFolder(const catalogue::BookFolders& book, const QString& name);
+    SetFolder(const platform::BookFolders& book, const QString& name);
 
-    QString folderPath() const { return setFolderPath(name_); }
-    QString pagePath(int n) const { return setPagePath(name_, n); }
-    QString logoPath() const { return setLogoPath(name_); }
+    // Relative to the book's folders, as messages show them.
+    QString folderPath() const { return book::setFolderPath(name_); }
+    QString pagePath(int n) const { return book::pagePath(name_, n); }
+    QString logoPath() const { return book::logoPath(name_); }
     // Where the file `relative` is read (the user's folder first).
     QString readPath(const QString& relative) const { return book_.readPath("/" + relative); }
 
@@ -47,7 +40,7 @@ public:
     const QString& name() const { return name_; }
 
 private:
-    catalogue::BookFolders book_;
+    platform::BookFolders book_;
     QString name_;
 };
 

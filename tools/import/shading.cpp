@@ -2,7 +2,7 @@
 // marks grown until they touch, and walls seen from the areas on both sides.
 #include "shading.h"
 
-#include "components.h"
+#include "lineart/components.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -24,7 +24,7 @@ struct Part {
     double boxArea() const { return double(right - left + 1) * (bottom - top + 1); }
 };
 
-std::vector<Part> partsOf(const Components& ink, int width, int height)
+std::vector<Part> partsOf(const lineart::Components& ink, int width, int height)
 {
     std::vector<Part> parts(std::size_t(ink.count()));
     for (int y = 0; y < height; ++y) {
@@ -46,7 +46,7 @@ std::vector<Part> partsOf(const Components& ink, int width, int height)
 // An area away from the picture's edge is a hole of the ink part just above
 // its first pixel, which lies on its outer boundary. Holes too small to
 // colour (a loop in a clump of dots) do not count.
-void findHoles(const Components& ink, const Components& areas, const std::vector<char>& small,
+void findHoles(const lineart::Components& ink, const lineart::Components& areas, const std::vector<char>& small,
                std::vector<Part>& parts, int width, int height)
 {
     std::vector<char> seen(std::size_t(areas.count()), 0);
@@ -85,18 +85,18 @@ Mark markOf(const Part& p, const Sizes& sizes)
 // The marks of shading: in groups of at least kShadingMarks, each within
 // `spacing` of another of its group (grown by half the spacing each way,
 // such marks touch), most of them plain.
-std::vector<char> shadingMarks(const Components& ink, const std::vector<Part>& parts, const std::vector<Mark>& marks,
+std::vector<char> shadingMarks(const lineart::Components& ink, const std::vector<Part>& parts, const std::vector<Mark>& marks,
                                const Sizes& sizes, QSize size)
 {
     std::vector<char> isMark(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i)
         isMark[i] = marks[i] != Mark::None;
     QImage grown(size, QImage::Format_Grayscale8);
-    grown.fill(kPaper);
-    paintParts(grown, ink, isMark, kInk);
+    grown.fill(lineart::kPaper);
+    lineart::paintParts(grown, ink, isMark, lineart::kInk);
     const int before = sizes.markSpacing / 2;
-    const Components groups =
-        labelComponents(dilateInk(grown, -before, sizes.markSpacing - before, Outside::Paper), kInk, Connectivity::Eight);
+    const lineart::Components groups =
+        lineart::labelComponents(lineart::dilateInk(grown, -before, sizes.markSpacing - before, lineart::Outside::Paper), lineart::kInk, lineart::Connectivity::Eight);
     auto groupOf = [&](std::size_t i) { return std::size_t(groups.at(parts[i].first.x(), parts[i].first.y())); };
     std::vector<int> members(std::size_t(groups.count()), 0);
     std::vector<int> plain(members.size(), 0);
@@ -112,22 +112,22 @@ std::vector<char> shadingMarks(const Components& ink, const std::vector<Part>& p
 
 int removeMarks(QImage& lines, const Sizes& sizes)
 {
-    const Components ink = labelComponents(lines, kInk, Connectivity::Eight);
+    const lineart::Components ink = lineart::labelComponents(lines, lineart::kInk, lineart::Connectivity::Eight);
     std::vector<Part> parts = partsOf(ink, lines.width(), lines.height());
     // Most drawings have too few marks for any shading: then the holes need no looking for.
     const auto possible =
         std::count_if(parts.begin(), parts.end(), [&](const Part& p) { return markOf(p, sizes) != Mark::None; });
     if (possible < kShadingMarks)
         return 0;
-    const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
-    findHoles(ink, areas, tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth), parts, lines.width(),
+    const lineart::Components areas = lineart::labelComponents(lines, lineart::kPaper, lineart::Connectivity::Four);
+    findHoles(ink, areas, lineart::tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth), parts, lines.width(),
               lines.height());
     std::vector<Mark> marks(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i)
         marks[i] = markOf(parts[i], sizes);
     const std::vector<char> shading = shadingMarks(ink, parts, marks, sizes, lines.size());
-    paintParts(lines, ink, shading, kPaper);
-    return countChosen(shading);
+    lineart::paintParts(lines, ink, shading, lineart::kPaper);
+    return lineart::countChosen(shading);
 }
 
 // A wall pixel: ink whose surroundings within the wall width hold two or more
@@ -138,7 +138,7 @@ struct Wall {
 };
 
 // The areas within `reach` of (x, y), at most a few; false when one of them is large.
-bool smallAreasAround(const Components& areas, const std::vector<char>& small, int x, int y, int reach,
+bool smallAreasAround(const lineart::Components& areas, const std::vector<char>& small, int x, int y, int reach,
                       std::vector<int>& seen)
 {
     seen.clear();
@@ -158,17 +158,17 @@ bool smallAreasAround(const Components& areas, const std::vector<char>& small, i
 
 int openClusters(QImage& lines, const Sizes& sizes)
 {
-    const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
-    const std::vector<char> small = tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth);
-    if (countChosen(small) < kClusterAreas)
+    const lineart::Components areas = lineart::labelComponents(lines, lineart::kPaper, lineart::Connectivity::Four);
+    const std::vector<char> small = lineart::tooSmallAreas(lines, areas, sizes.minAreaPixels, sizes.minAreaWidth);
+    if (lineart::countChosen(small) < kClusterAreas)
         return 0;
-    DisjointSets clusters(small.size());
+    lineart::DisjointSets clusters(small.size());
     std::vector<Wall> walls;
     std::vector<int> seen;
     for (int y = 0; y < lines.height(); ++y) {
         const uchar* row = lines.constScanLine(y);
         for (int x = 0, xEnd = lines.width(); x < xEnd; ++x) {
-            if (row[x] != kInk || !smallAreasAround(areas, small, x, y, sizes.wallWidth, seen))
+            if (row[x] != lineart::kInk || !smallAreasAround(areas, small, x, y, sizes.wallWidth, seen))
                 continue;
             for (std::size_t k = 1; k < seen.size(); ++k)
                 clusters.join(seen[k], seen[0]);
@@ -182,11 +182,11 @@ int openClusters(QImage& lines, const Sizes& sizes)
     for (const Wall& wall : walls) {
         const int root = clusters.find(wall.area);
         if (members[std::size_t(root)] >= kClusterAreas) {
-            lines.scanLine(wall.y)[wall.x] = kPaper;
+            lines.scanLine(wall.y)[wall.x] = lineart::kPaper;
             opened[std::size_t(root)] = 1;
         }
     }
-    return countChosen(opened);
+    return lineart::countChosen(opened);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "sheet.h"
 
 #include "clean_page.h"
-#include "components.h"
+#include "lineart/components.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -67,17 +67,17 @@ QImage sheetMask(const QImage& grey, int level)
         const uchar* src = grey.constScanLine(y);
         uchar* dst = mask.scanLine(y);
         for (int x = 0, xEnd = grey.width(); x < xEnd; ++x)
-            dst[x] = src[x] > level ? kPaper : kInk;
+            dst[x] = src[x] > level ? lineart::kPaper : lineart::kInk;
     }
-    const Components light = labelComponents(mask, kPaper, Connectivity::Four);
+    const lineart::Components light = lineart::labelComponents(mask, lineart::kPaper, lineart::Connectivity::Four);
     if (light.count() == 0)
         return {};
     const auto largest = std::size_t(std::max_element(light.sizes.begin(), light.sizes.end()) - light.sizes.begin());
     std::vector<char> others(light.sizes.size(), 1);
     others[largest] = 0;
-    paintParts(mask, light, others, kInk);
+    lineart::paintParts(mask, light, others, lineart::kInk);
     // The dark parts that do not reach the border are holes in the sheet.
-    const Components dark = labelComponents(mask, kInk, Connectivity::Four);
+    const lineart::Components dark = lineart::labelComponents(mask, lineart::kInk, lineart::Connectivity::Four);
     std::vector<char> holes(dark.sizes.size(), 1);
     for (int y = 0; y < mask.height(); ++y) {
         for (int x = 0, xEnd = mask.width(); x < xEnd; ++x) {
@@ -86,7 +86,7 @@ QImage sheetMask(const QImage& grey, int level)
                 holes[std::size_t(dark.at(x, y))] = 0;
         }
     }
-    paintParts(mask, dark, holes, kPaper);
+    lineart::paintParts(mask, dark, holes, lineart::kPaper);
     return mask;
 }
 
@@ -109,7 +109,7 @@ bool surroundedByTable(const QImage& mask)
     for (int y = 0; y < h; ++y) {
         const uchar* row = mask.constScanLine(y);
         for (int x = 0; x < w; ++x) {
-            const bool isTable = row[x] == kInk;
+            const bool isTable = row[x] == lineart::kInk;
             table += isTable;
             if (x == 0 || y == 0 || x == w - 1 || y == h - 1)
                 ++border, borderTable += isTable;
@@ -171,14 +171,14 @@ std::optional<Line> edgeLine(std::vector<QPointF> points)
 // runs to the picture's edge there.
 std::vector<QPointF> sidePoints(const QImage& mask, bool across, bool fromEnd)
 {
-    const QImage m = across ? transposed(mask) : mask;
+    const QImage m = across ? lineart::transposed(mask) : mask;
     std::vector<QPointF> points;
     const int lines = m.height(), length = m.width();
     for (int y = int(lines * kEdgeMiddle); y < int(lines * (1 - kEdgeMiddle)); ++y) {
         const uchar* row = m.constScanLine(y);
         int x = fromEnd ? length - 1 : 0;
         const int step = fromEnd ? -1 : 1;
-        while (x >= 0 && x < length && row[x] != kPaper)
+        while (x >= 0 && x < length && row[x] != lineart::kPaper)
             x += step;
         if (x > 0 && x < length - 1)
             points.emplace_back(y, x);
@@ -246,7 +246,7 @@ bool looksLikePaper(const QImage& tone, const QImage& mask, const Sheet& sheet)
         const uchar* m = mask.constScanLine(y);
         const auto* rgb = reinterpret_cast<const QRgb*>(tone.constScanLine(y));
         for (int x = 0, xEnd = mask.width(); x < xEnd; ++x) {
-            if (m[x] != kPaper)
+            if (m[x] != lineart::kPaper)
                 continue;
             ++area;
             const QRgb p = rgb[x];
@@ -271,7 +271,7 @@ std::optional<Sheet> findSheet(const QImage& tone)
     const Split first = otsu(grey);
     if (first.light - first.dark < kSheetContrast || !darkBorder(grey, first.level))
         return std::nullopt;
-    const QImage closed = closing(grey, kLineClosing);
+    const QImage closed = lineart::closing(grey, kLineClosing);
     const Split split = otsu(closed);
     if (split.light - split.dark < kSheetContrast || !darkBorder(closed, split.level))
         return std::nullopt;

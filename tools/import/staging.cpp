@@ -46,7 +46,7 @@ std::optional<Plan> parsePlan(const QByteArray& text)
         return std::nullopt;
     Plan plan{QString::fromUtf8(lines[1].mid(4)), lines[2].mid(6) == "new-folder", lines[3].mid(5) == "replace"};
     // Only a set name the importer itself accepts leads to a place below the folder.
-    if (!setNameProblem(plan.set).isEmpty())
+    if (!book::setNameProblem(plan.set).isEmpty())
         return std::nullopt;
     return plan;
 }
@@ -79,7 +79,7 @@ public:
         if (why.isEmpty() && !batch.pages.empty())
             why = made(folder_.makeFolder(pages()), pages());
         for (std::size_t i = 0; why.isEmpty() && i < batch.pages.size(); ++i) {
-            const QString page = pages() + "/" + QString::number(batch.first + int(i)) + ".gif";
+            const QString page = pages() + "/" + book::pageFileName(batch.first + int(i));
             why = made(folder_.createFile(page, batch.pages[i]), page);
         }
         if (why.isEmpty() && !batch.logo.isEmpty())
@@ -92,14 +92,14 @@ public:
     {
         QString why;
         if (plan.newFolder && exists(pages())) {
-            why = moved(pages(), setFolderPath(plan.set), false);
+            why = moved(pages(), book::setFolderPath(plan.set), false);
         } else if (!plan.newFolder) {
             for (const int n : stagedNumbers(folder_.path(pages())))
                 if (why.isEmpty())
-                    why = moved(pages() + "/" + QString::number(n) + ".gif", setPagePath(plan.set, n), false);
+                    why = moved(pages() + "/" + book::pageFileName(n), book::pagePath(plan.set, n), false);
         }
         if (why.isEmpty() && exists(logo()))
-            why = moved(logo(), setLogoPath(plan.set), plan.logoReplaces);
+            why = moved(logo(), book::logoPath(plan.set), plan.logoReplaces);
         return why;
     }
 
@@ -179,7 +179,7 @@ QString carryOut(Staging& staging, const Plan& plan)
 
 QString addBatch(const OwnedFolder& folder, const Batch& batch)
 {
-    const QFileInfo setFolder(folder.path(setFolderPath(batch.set)));
+    const QFileInfo setFolder(folder.path(book::setFolderPath(batch.set)));
     const Plan plan{batch.set, !setFolder.exists() && !setFolder.isSymLink(), batch.logoReplaces};
     Staging staging(folder, newStagingName());
     if (const QString why = staging.stage(batch, plan); !why.isEmpty()) {

@@ -1,11 +1,11 @@
 // Things of the sea shared by its pages: fish, weed, waves, shells, boats.
-#include "sea_motifs.h"
+#include "lineart/sea_motifs.h"
 
-#include "motifs.h"
+#include "lineart/motifs.h"
 
 #include <cmath>
 
-namespace resources {
+namespace lineart {
 
 void fish(QPainter& p, QPointF c, double s, bool left)
 {
@@ -39,12 +39,14 @@ void bubbles(QPainter& p, QPointF bottom, int count, double s)
 
 void waves(QPainter& p, double y, int count, double h)
 {
-    QPainterPath sea(QPointF(-20, kPageHeight + 20));
+    // From edge to edge of the page drawn on.
+    const int width = p.device()->width(), height = p.device()->height();
+    QPainterPath sea(QPointF(-20, height + 20));
     sea.lineTo(-20, y);
-    const double step = (kPageWidth + 40.0) / count;
+    const double step = (width + 40.0) / count;
     for (int i = 0; i < count; ++i)
         sea.quadTo(-20 + step * (i + 0.5), y - h, -20 + step * (i + 1), y);
-    sea.lineTo(kPageWidth + 20, kPageHeight + 20);
+    sea.lineTo(width + 20, height + 20);
     sea.closeSubpath();
     shape(p, sea);
 }
@@ -78,4 +80,4 @@ void sailboat(QPainter& p, QPointF w, double s)
         circle(p, w + QPointF(s * x, -s * 0.08), s * 0.07);
 }
 
-} // namespace resources
+} // namespace lineart

@@ -1,9 +1,9 @@
 // Things of the sea shared by its pages: fish, weed, waves, shells, boats.
 #pragma once
 
-#include "line_art.h"
+#include "lineart/drawing_kit.h"
 
-namespace resources {
+namespace lineart {
 
 // A fish of length about 2 * size, facing right, or left when `left`.
 void fish(QPainter& p, QPointF centre, double size, bool left);
@@ -19,4 +19,4 @@ void shell(QPainter& p, QPointF bottom, double size);
 // A sailing boat: hull bottom middle at `water`.
 void sailboat(QPainter& p, QPointF water, double size);
 
-} // namespace resources
+} // namespace lineart

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <vector>
 
-namespace resources {
+namespace lineart {
 
 // A still GIF of `image` (at most 256 colours kept exactly, more reduced).
 // Empty on failure.
@@ -15,4 +15,4 @@ QByteArray encodeGif(const QImage& image);
 // frame shown for `delayCentiseconds`. Empty on failure.
 QByteArray encodeAnimatedGif(const std::vector<QImage>& frames, int delayCentiseconds);
 
-} // namespace resources
+} // namespace lineart

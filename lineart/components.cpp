@@ -1,9 +1,9 @@
 // Labelling connected parts with a union-find over horizontal runs.
-#include "components.h"
+#include "lineart/components.h"
 
 #include <algorithm>
 
-namespace importer {
+namespace lineart {
 namespace {
 
 struct Run {
@@ -99,4 +99,4 @@ int countChosen(const std::vector<char>& chosen)
     return static_cast<int>(std::count_if(chosen.begin(), chosen.end(), [](char c) { return c != 0; }));
 }
 
-} // namespace importer
+} // namespace lineart

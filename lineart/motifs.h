@@ -1,9 +1,9 @@
 // Scenery shared by many pages: sun, clouds, hills, flowers, trees, houses.
 #pragma once
 
-#include "line_art.h"
+#include "lineart/drawing_kit.h"
 
-namespace resources {
+namespace lineart {
 
 // A sun of body radius `r` with `rays` triangular rays and, if asked, a smile.
 void sun(QPainter& p, QPointF centre, double r, int rays, bool face);
@@ -28,4 +28,4 @@ void fence(QPainter& p, double x0, double x1, double ground, double height, int 
 // A smiling face (eyes and mouth) inside a round head.
 void smile(QPainter& p, QPointF centre, double r);
 
-} // namespace resources
+} // namespace lineart

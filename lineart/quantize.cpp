@@ -1,12 +1,12 @@
 // Reducing pictures to one shared palette of at most 256 colours for GIF.
-#include "quantize.h"
+#include "lineart/quantize.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <unordered_map>
 
-namespace resources {
+namespace lineart {
 namespace {
 
 using Histogram = std::map<QRgb, long>; // ordered, so every run is the same
@@ -157,4 +157,4 @@ IndexedFrames indexFrames(const std::vector<QImage>& frames)
     return result;
 }
 
-} // namespace resources
+} // namespace lineart

@@ -19,12 +19,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace catalogue {
-
-// The set name of a logo file name: the name less its last four characters,
-// or an empty text when no safe name can be formed (too short, or a name
-// that would leave "dibujos": ".", "..", a "/" or a NUL character).
-QString setNameOf(const QString& logoEntry);
+namespace platform {
 
 class BookFolders {
 public:
@@ -94,4 +89,4 @@ private:
     QString settings_;
 };
 
-} // namespace catalogue
+} // namespace platform

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 
-namespace importer {
+namespace lineart {
 
 enum class Connectivity { Four, Eight };
 
@@ -57,4 +57,4 @@ void paintParts(QImage& picture, const Components& parts, const std::vector<char
 // How many entries of `chosen` are true.
 int countChosen(const std::vector<char>& chosen);
 
-} // namespace importer
+} // namespace lineart

@@ -1,4 +1,4 @@
-// Drawing pages: black outlines on white, two colours only, no antialiasing.
+// Drawing line art: black outlines on white, two colours only, no antialiasing.
 #pragma once
 
 #include <QImage>
@@ -8,21 +8,17 @@
 
 #include <functional>
 
-namespace resources {
-
-// Every page has this size: its aspect lies between those of the canvases on
-// small and wide screens, so it looks right stretched onto either.
-inline constexpr int kPageWidth = 1200;
-inline constexpr int kPageHeight = 830;
+namespace lineart {
 
 using PageDrawing = std::function<void(QPainter&)>;
 
-// A white picture of `width` x `height` on which `draw` paints with a round
-// black pen of `lineWidth` pixels and a white brush, without antialiasing;
-// returned with exactly two colours, pure black and pure white, and cleaned
-// for shrinking (see cleanPage).
+// The pen of line art: round, pure black, `lineWidth` pixels.
+QPen linePen(double lineWidth);
+
+// A white picture of `width` x `height` on which `draw` paints with linePen()
+// and a white brush, without antialiasing; returned with exactly two colours,
+// pure black and pure white, and cleaned for shrinking (cleanForShrinking).
 QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw);
-QImage drawPage(int lineWidth, const PageDrawing& draw);
 
 // Shapes are painted filled in white and outlined in black, so a later shape
 // covers what lies under it and every area stays closed.
@@ -37,6 +33,8 @@ void tube(QPainter& p, const QPainterPath& centreLine, double width);
 // An open stroke (no fill).
 void stroke(QPainter& p, const QPainterPath& path);
 void line(QPainter& p, QPointF a, QPointF b);
+// A point on the circle of radius `r` round `centre`, at `degrees` clockwise from east.
+QPointF polar(QPointF centre, double r, double degrees);
 // A filled black dot (eyes, noses).
 void dot(QPainter& p, QPointF centre, double r);
 
@@ -48,4 +46,4 @@ QPainterPath blobPath(const QPolygonF& points);
 // `path` turned by `degrees` round `centre`.
 QPainterPath turned(const QPainterPath& path, QPointF centre, double degrees);
 
-} // namespace resources
+} // namespace lineart

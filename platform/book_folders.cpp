@@ -1,7 +1,8 @@
 // The two layouts of the book on disk: which folder answers each read and
 // which one takes each write.
-#include "catalogue/book_folders.h"
+#include "platform/book_folders.h"
 
+#include "book/book_rules.h"
 #include "platform/files.h"
 #include "platform/owned_folder.h"
 
@@ -14,17 +15,10 @@
 #include <cstdint>
 #include <optional>
 
-namespace catalogue {
+namespace platform {
 namespace {
 
-constexpr int kMaxPageCount = INT16_MAX - 1;
-
-// A single name that stays inside the folder it is joined to.
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains('/') && !name.contains(QChar(0));
-}
+bool isPlainName(const QString& set) { return book::setNameProblem(set).isEmpty(); }
 
 // "/a/b.gif": a leading "/", then names that never climb out with "..".
 bool isInsideRelative(const QString& relative)
@@ -33,11 +27,6 @@ bool isInsideRelative(const QString& relative)
         return false;
     const QStringList parts = relative.split('/', Qt::SkipEmptyParts);
     return !parts.contains(QStringLiteral(".."));
-}
-
-QString pageName(int pageNumber, const char* extension)
-{
-    return QString::number(pageNumber) + QLatin1String(extension);
 }
 
 // The XDG data home; relative values do not count, as the XDG rules say.
@@ -69,11 +58,7 @@ public:
         else if (!userFolder.isEmpty())
             userIsShipped_ = true;
     }
-    bool hasPage(int n) const
-    {
-        const QString page = pageName(n, ".gif");
-        return shipped_.contains(page) || (user_ && user_->contains(page));
-    }
+    bool hasPage(const QString& page) const { return shipped_.contains(page) || (user_ && user_->contains(page)); }
     bool userHas(const QString& name) const
     {
         return userIsShipped_ ? shipped_.contains(name) : user_ && user_->contains(name);
@@ -86,14 +71,6 @@ private:
 };
 
 } // namespace
-
-QString setNameOf(const QString& logoEntry)
-{
-    if (logoEntry.size() < 4)
-        return {};
-    const QString name = logoEntry.left(logoEntry.size() - 4);
-    return isPlainName(name) ? name : QString();
-}
 
 BookFolders::BookFolders(const QString& executableFolder)
     : BookFolders(executableFolder, dataHomeFromEnvironment(),
@@ -214,14 +191,14 @@ QString BookFolders::pagePath(const QString& set, int pageNumber) const
 {
     if (!isPlainName(set))
         return {};
-    return readPath(QLatin1String("/dibujos/") + set + '/' + pageName(pageNumber, ".gif"));
+    return readPath('/' + book::pagePath(set, pageNumber));
 }
 
 QString BookFolders::copyPath(const QString& set, int pageNumber) const
 {
     if (!isPlainName(set))
         return {};
-    return writePath(QLatin1String("/dibujos/") + set + '/' + pageName(pageNumber, ".bmp"));
+    return writePath('/' + book::copyPath(set, pageNumber));
 }
 
 int BookFolders::pageCount(const QString& set) const
@@ -230,10 +207,7 @@ int BookFolders::pageCount(const QString& set) const
         return 0;
     const QString folder = QLatin1String("/dibujos/") + set;
     const SetListings pages(shippedFile(folder), userFile(folder));
-    int count = 0;
-    while (count < kMaxPageCount && pages.hasPage(count + 1))
-        ++count;
-    return count;
+    return book::countPages([&](const QString& f) { return pages.hasPage(f); });
 }
 
 QStringList BookFolders::copiesToClear() const
@@ -242,13 +216,13 @@ QStringList BookFolders::copiesToClear() const
     if (user_.isEmpty())
         return copies;
     for (const QString& entry : setEntries()) {
-        const QString set = setNameOf(entry);
+        const QString set = book::setNameOfLogo(entry);
         if (set.isEmpty())
             continue;
         const QString folder = QLatin1String("/dibujos/") + set;
         const SetListings pages(shippedFile(folder), userFile(folder));
-        for (int n = 1; pages.hasPage(n); ++n) {
-            const QString copy = pageName(n, ".bmp");
+        for (int n = 1; pages.hasPage(book::pageFileName(n)); ++n) {
+            const QString copy = book::copyFileName(n);
             if (pages.userHas(copy))
                 copies << userFile(folder + '/' + copy);
         }
@@ -256,4 +230,4 @@ QStringList BookFolders::copiesToClear() const
     return copies;
 }
 
-} // namespace catalogue
+} // namespace platform

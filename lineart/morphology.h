@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-namespace importer {
+namespace lineart {
 
 // A line picture is Format_Grayscale8 holding only these two values.
 inline constexpr uchar kInk = 0;
@@ -28,4 +28,4 @@ QImage closing(const QImage& grey, int side);
 // The rows of `grey` (Format_Grayscale8) as columns.
 QImage transposed(const QImage& grey);
 
-} // namespace importer
+} // namespace lineart

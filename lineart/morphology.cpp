@@ -1,12 +1,12 @@
 // Growing ink by a box, separable, with running counts along each axis; grey
 // box filters with the van Herk / Gil-Werman running extremes.
-#include "morphology.h"
+#include "lineart/morphology.h"
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
-namespace importer {
+namespace lineart {
 namespace {
 
 // How much of the box i+lo..i+hi lies outside 0..length-1.
@@ -194,4 +194,4 @@ QImage transposed(const QImage& grey)
     return out;
 }
 
-} // namespace importer
+} // namespace lineart

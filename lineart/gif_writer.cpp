@@ -1,13 +1,13 @@
 // GIF files written with giflib: still pictures and looping animations.
-#include "gif_writer.h"
+#include "lineart/gif_writer.h"
 
-#include "quantize.h"
+#include "lineart/quantize.h"
 
 #include <gif_lib.h>
 
 #include <memory>
 
-namespace resources {
+namespace lineart {
 namespace {
 
 int appendBytes(GifFileType* gif, const GifByteType* data, int length)
@@ -114,4 +114,4 @@ QByteArray encodeAnimatedGif(const std::vector<QImage>& frames, int delayCentise
     return encodeFrames(frames, delayCentiseconds);
 }
 
-} // namespace resources
+} // namespace lineart

@@ -1,7 +1,7 @@
-// Drawing pages: black outlines on white, two colours only, no antialiasing.
-#include "line_art.h"
+// Drawing line art: black outlines on white, two colours only, no antialiasing.
+#include "lineart/drawing_kit.h"
 
-#include "page_cleanup.h"
+#include "lineart/cleaning.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>
@@ -9,23 +9,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace resources {
-namespace {
+namespace lineart {
 
-// Any pixel that is not pure white becomes pure black, so the page has two
-// colours whatever the painter did at the edges.
-QImage twoColours(const QImage& drawn)
-{
-    QImage image = drawn.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            row[x] = (row[x] & 0xFFFFFFu) == 0xFFFFFFu ? 0xFFFFFFFFu : 0xFF000000u;
-    }
-    return image;
-}
-
-} // namespace
+QPen linePen(double lineWidth) { return QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw)
 {
@@ -34,18 +20,19 @@ QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(linePen(lineWidth));
         p.setBrush(Qt::white);
         draw(p);
     }
-    QImage page = twoColours(image);
-    cleanPage(page);
-    return page;
+    QImage lines = linesOf(image);
+    cleanForShrinking(lines);
+    return coloured(lines);
 }
 
-QImage drawPage(int lineWidth, const PageDrawing& draw)
+QPointF polar(QPointF c, double r, double degrees)
 {
-    return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
+    const double a = degrees * std::numbers::pi / 180;
+    return c + QPointF(r * std::cos(a), r * std::sin(a));
 }
 
 void shape(QPainter& p, const QPainterPath& path)
@@ -147,4 +134,4 @@ QPainterPath turned(const QPainterPath& path, QPointF centre, double degrees)
     return t.map(path);
 }
 
-} // namespace resources
+} // namespace lineart

@@ -5,7 +5,7 @@
 #include <QRgb>
 #include <vector>
 
-namespace resources {
+namespace lineart {
 
 struct IndexedFrames {
     std::vector<QRgb> palette;                    // opaque colours, at most 256
@@ -17,4 +17,4 @@ struct IndexedFrames {
 // the colours are reduced by median cut. Deterministic.
 IndexedFrames indexFrames(const std::vector<QImage>& frames);
 
-} // namespace resources
+} // namespace lineart

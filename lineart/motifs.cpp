@@ -1,20 +1,11 @@
 // Scenery shared by many pages: sun, clouds, hills, flowers, trees, houses.
-#include "motifs.h"
+#include "lineart/motifs.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace resources {
-namespace {
-
-QPointF polar(QPointF c, double r, double degrees)
-{
-    const double a = degrees * std::numbers::pi / 180;
-    return c + QPointF(r * std::cos(a), r * std::sin(a));
-}
-
-} // namespace
+namespace lineart {
 
 void sun(QPainter& p, QPointF c, double r, int rays, bool face)
 {
@@ -52,15 +43,17 @@ void cloud(QPainter& p, QPointF c, double w)
 
 void hills(QPainter& p, double y, double wave, int humps)
 {
-    QPainterPath path(QPointF(-20, kPageHeight + 20));
+    // From edge to edge of the page drawn on.
+    const int width = p.device()->width(), height = p.device()->height();
+    QPainterPath path(QPointF(-20, height + 20));
     path.lineTo(-20, y);
-    const double step = (kPageWidth + 40.0) / humps;
+    const double step = (width + 40.0) / humps;
     for (int i = 0; i < humps; ++i) {
         const double x = -20 + i * step;
         const double lift = i % 2 ? wave : -wave;
         path.cubicTo(x + step / 3, y + lift, x + 2 * step / 3, y + lift, x + step, y);
     }
-    path.lineTo(kPageWidth + 20, kPageHeight + 20);
+    path.lineTo(width + 20, height + 20);
     path.closeSubpath();
     shape(p, path);
 }
@@ -159,4 +152,4 @@ void fence(QPainter& p, double x0, double x1, double g, double h, int posts)
     }
 }
 
-} // namespace resources
+} // namespace lineart
