@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tintaro twice (a normal build and one with
-# the address and undefined-behaviour sanitizers), starts the servers the
-# tests need, runs every test on both builds, builds, checks, installs and
-# removes the Debian package, then fuzzes the file loaders for about a minute.
+# Installs what is missing, builds Tintaro twice (the release build that goes
+# into the Debian package, with the tests, and a debug build with assertions
+# and the address and undefined-behaviour sanitizers), starts the servers the
+# tests need, runs every test on both builds, checks, installs and removes the
+# package made from the first build, then fuzzes the file loaders for about a
+# minute. Each stage says how long it took.
 #
 #   ./test.sh          the whole suite, as CI runs it
 #   ./test.sh --long   the same with a 100,000-event random session, 100 kill
@@ -18,13 +20,21 @@ if [ "${1:-}" = "--long" ]; then
 fi
 
 jobs=$(nproc)
-configure_and_build() { # build dir, extra cmake arguments...
-  local dir="$1"; shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINTARO_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir" -j"$jobs"
+export JOBS=$jobs
+started=$SECONDS
+stage_started=$SECONDS
+stage() { # what was done
+  echo "test.sh: $1 took $((SECONDS - stage_started)) s ($((SECONDS - started)) s in all)"
+  stage_started=$SECONDS
 }
-configure_and_build build/test
-configure_and_build build/asan -DTINTARO_SANITIZE=ON -DCMAKE_CXX_FLAGS=-O1
+
+release_build=(build/test -DTINTARO_TESTS=ON -DTINTARO_WERROR=ON)
+scripts/make-package.sh "${release_build[@]}" >/dev/null
+stage "the release build"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINTARO_WERROR=ON -DTINTARO_SANITIZE=ON \
+  -DCMAKE_CXX_FLAGS=-O1 >/dev/null
+cmake --build build/asan -j"$jobs"
+stage "the sanitizer build"
 
 source scripts/test-servers.sh
 trap stop_servers EXIT
@@ -34,16 +44,20 @@ timeouts=()
 [ $long -eq 1 ] && timeouts=(--timeout 14400)
 status=0
 ctest --test-dir build/test --output-on-failure -j"$jobs" "${timeouts[@]}" || status=1
+stage "the tests of the release build"
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/asan --output-on-failure -j"$jobs" "${timeouts[@]}" || status=1
+stage "the tests of the sanitizer build"
 
-JOBS=$jobs scripts/package-test.sh || status=1
+scripts/package-test.sh "${release_build[@]}" || status=1
+stage "the package test"
 
 if [ $long -eq 1 ]; then
   scripts/fuzz.sh --long 3600 || status=1
 else
   scripts/fuzz.sh || status=1
 fi
+stage "fuzzing"
 exit $status

@@ -8,7 +8,9 @@
 # it and checks that the users' own folders were left alone. What it
 # installed or created is removed again however it ends.
 #
-#   scripts/package-test.sh          (JOBS=n sets the build's parallel jobs)
+#   scripts/package-test.sh                 builds the package in build/package
+#   scripts/package-test.sh DIR [ARGS...]   in DIR (see scripts/make-package.sh)
+# JOBS=n sets the build's parallel jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +24,7 @@ installed=0
 test_users=()
 x_pids=()
 driver=build/test/tests/e2e/tintaro_colour_page_one
+package_build=("$@")
 
 fail() {
   echo "package test: FAILED: $*" >&2
@@ -85,7 +88,7 @@ checksums() { # folder
 
 build_package() {
   step "building the package"
-  deb="$(scripts/make-package.sh | tail -n1)"
+  deb="$(scripts/make-package.sh "${package_build[@]}" | tail -n1)"
   [ -f "$deb" ] || fail "no package was made"
   deb="$(realpath "$deb")"
 }

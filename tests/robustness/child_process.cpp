@@ -55,6 +55,15 @@ bool ChildProcess::endsWell(int ms)
     return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
 }
 
+QString ChildProcess::ending() const
+{
+    if (process_.state() != QProcess::NotRunning)
+        return "the child still runs";
+    if (process_.exitStatus() == QProcess::CrashExit)
+        return QString("the child was ended by signal %1 (%2)").arg(process_.exitCode()).arg(process_.errorString());
+    return QString("the child ended with status %1").arg(process_.exitCode());
+}
+
 void ChildProcess::kill()
 {
     if (process_.state() == QProcess::NotRunning)

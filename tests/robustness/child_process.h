@@ -26,6 +26,8 @@ public:
     void write(const QByteArray& bytes);
     // Waits up to `ms` for the child to end; true when it ended by itself with status 0.
     bool endsWell(int ms);
+    // How the child ended, or that it still runs: for failure messages.
+    QString ending() const;
     // Kills the child at once (SIGKILL) and waits for it.
     void kill();
     QProcess& process() { return process_; }

@@ -81,14 +81,14 @@ void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing()
 
     const robustness::FolderState before = robustness::folderState(folder.path());
     ChildProcess second(folder.file("tintaro"), {});
-    QVERIFY2(second.endsWell(kBoundMs), "the second start did not end by itself with status 0");
+    QVERIFY2(second.endsWell(kBoundMs), qPrintable(second.ending() + ": the second start did not end by itself with status 0"));
     QVERIFY2(first.waitForLine("shown", kBoundMs), "the first program was not asked to show itself");
     QCOMPARE(robustness::differences(before, robustness::folderState(folder.path())), QStringList());
 
     first.write("paint\ndoor\n");
     QCOMPARE(first.line(kBoundMs), QString("painted"));
     const auto [page2, digest2] = savedCopy(first.line(kBoundMs));
-    QVERIFY(first.endsWell(kBoundMs));
+    QVERIFY2(first.endsWell(kBoundMs), qPrintable(first.ending()));
     QCOMPARE(copiesOn(folder), QStringList({page1, page2}));
     QCOMPARE(robustness::fileDigest(folder.file("dibujos/" + page1 + ".bmp")), digest1);
     QCOMPARE(robustness::fileDigest(folder.file("dibujos/" + page2 + ".bmp")), digest2);
@@ -109,7 +109,7 @@ void SecondStartTest::aLockLeftByAKilledProgramIsTakenOver()
     QVERIFY2(next.waitForLine("ready", kBoundMs), "the lock of a dead program was not taken over");
     QCOMPARE(lockHolder(folder), next.process().processId());
     ChildProcess third(folder.file("tintaro"), {});
-    QVERIFY2(third.endsWell(kBoundMs), "a start while the new program runs did not end");
+    QVERIFY2(third.endsWell(kBoundMs), qPrintable(third.ending() + ": a start while the new program runs did not end"));
     QVERIFY2(next.waitForLine("shown", kBoundMs), "the new program's socket was not reached");
 }
 
@@ -131,7 +131,7 @@ void SecondStartTest::aReadOnlyFolderStillHasOneProgram()
     QVERIFY(first.waitForLine("ready", kBoundMs));
     QVERIFY(!QFileInfo::exists(folder.file(".tintaro.lock")));
     ChildProcess second(folder.file("tintaro"), {});
-    QVERIFY2(second.endsWell(kBoundMs), "the second start did not end by itself with status 0");
+    QVERIFY2(second.endsWell(kBoundMs), qPrintable(second.ending() + ": the second start did not end by itself with status 0"));
     QVERIFY2(first.waitForLine("shown", kBoundMs), "the first program was not asked to show itself");
     first.kill();
 }

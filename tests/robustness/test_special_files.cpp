@@ -64,7 +64,7 @@ void probeWindow(const TestFolder& folder)
     QVERIFY2(child.waitForLine("started", kStepBoundMs), "the window did not start");
     for (const QString& step : kSteps)
         QVERIFY2(child.waitForLine("done " + step, kStepBoundMs), qPrintable("no end to: " + step));
-    QVERIFY(child.endsWell(kStepBoundMs));
+    QVERIFY2(child.endsWell(kStepBoundMs), qPrintable(child.ending()));
 }
 
 
