@@ -1,5 +1,5 @@
 // The line-art cleaning rules on small crafted line pictures.
-#include "tests/import/line_pictures.h"
+#include "tests/support/line_pictures.h"
 
 #include "lineart/cleaning.h"
 #include "lineart/morphology.h"

@@ -22,13 +22,7 @@ namespace {
 
 constexpr int kSessionEvents = 300;
 
-QImage page(int boxes)
-{
-    QList<QRect> rects;
-    for (int i = 0; i < boxes; ++i)
-        rects << QRect(20 + 70 * i, 20, 60, 80);
-    return testsupport::outlinedPage({400, 200}, rects, 3);
-}
+QImage page(int boxes) { return testsupport::boxesInARow({400, 200}, {20, 20, 60, 80}, 70, boxes); }
 
 void paint(Form1& form, QColor colour)
 {

@@ -118,6 +118,14 @@ QImage outlinedPage(QSize size, const QList<QRect>& boxes, int lineWidth)
     return page;
 }
 
+QImage boxesInARow(QSize size, QRect first, int step, int count)
+{
+    QList<QRect> boxes;
+    for (int i = 0; i < count; ++i)
+        boxes << first.translated(step * i, 0);
+    return outlinedPage(size, boxes, 3);
+}
+
 qint64 countColour(const QImage& image, QRgb rgb)
 {
     const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);

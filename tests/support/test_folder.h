@@ -56,6 +56,10 @@ ImportRun runImporter(const TestFolder& folder, const QStringList& arguments, in
 // A white page with black rectangles outlined (1-pixel lines), one per rect.
 QImage outlinedPage(QSize size, const QList<QRect>& boxes, int lineWidth = 1);
 
+// A page of `count` boxes in a row outlined with 3-pixel lines: the first at
+// `first`, each next one `step` pixels to the right of the one before.
+QImage boxesInARow(QSize size, QRect first, int step, int count);
+
 // Number of pixels of `image` equal to `rgb` (RGB compared, alpha ignored).
 qint64 countColour(const QImage& image, QRgb rgb);
 

@@ -23,13 +23,7 @@ namespace {
 
 constexpr int kImportBoundMs = 120000;
 
-QImage drawing(int boxes)
-{
-    QList<QRect> rects;
-    for (int i = 0; i < boxes; ++i)
-        rects << QRect(30 + 150 * i, 40, 120, 200);
-    return testsupport::outlinedPage({800, 300}, rects, 3);
-}
+QImage drawing(int boxes) { return testsupport::boxesInARow({800, 300}, {30, 40, 120, 200}, 150, boxes); }
 
 // A program folder with the set "animales" of one page, and pictures.
 struct Book {

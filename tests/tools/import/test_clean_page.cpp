@@ -1,7 +1,7 @@
 // The importer's picture cleaning, step by step, on small crafted line pictures.
 #include "clean_page.h"
 #include "drawing.h"
-#include "line_pictures.h"
+#include "tests/support/line_pictures.h"
 #include "page_fit.h"
 
 #include "lineart/components.h"

@@ -3,7 +3,7 @@
 // expects, colourable on the page and on the smallest canvas, and pictures
 // that are no drawings are refused unless asked for.
 #include "clean_page.h"
-#include "line_pictures.h"
+#include "tests/support/line_pictures.h"
 #include "page_fit.h"
 #include "picture_input.h"
 #include "sample_drawings.h"

@@ -1,5 +1,5 @@
 // Text line pictures and the fill-leak check.
-#include "line_pictures.h"
+#include "tests/support/line_pictures.h"
 
 #include "platform/flood_fill.h"
 

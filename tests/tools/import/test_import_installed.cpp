@@ -12,13 +12,7 @@ using testsupport::TestFolder;
 
 namespace {
 
-QImage drawing(int boxes)
-{
-    QList<QRect> rects;
-    for (int i = 0; i < boxes; ++i)
-        rects << QRect(30 + 150 * i, 40, 120, 200);
-    return testsupport::outlinedPage({800, 300}, rects, 3);
-}
+QImage drawing(int boxes) { return testsupport::boxesInARow({800, 300}, {30, 40, 120, 200}, 150, boxes); }
 
 // bin/ without a book beside it, the shipped set "animales" of two pages in
 // share/tintaro, and pictures to import.

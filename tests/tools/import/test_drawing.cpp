@@ -4,7 +4,7 @@
 #include "clean_page.h"
 #include "lineart/components.h"
 #include "drawing.h"
-#include "line_pictures.h"
+#include "tests/support/line_pictures.h"
 #include "page_fit.h"
 #include "paper.h"
 #include "sample_drawings.h"

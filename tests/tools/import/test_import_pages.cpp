@@ -2,7 +2,7 @@
 // importer must find every area, close the gaps, and keep every fill inside
 // its area on the page and on a small screen's canvas.
 #include "clean_page.h"
-#include "line_pictures.h"
+#include "tests/support/line_pictures.h"
 #include "page_fit.h"
 #include "picture_input.h"
 #include "sample_drawings.h"

@@ -41,13 +41,7 @@ TestFolder programFolder()
     return folder;
 }
 
-QImage drawing(int boxes)
-{
-    QList<QRect> rects;
-    for (int i = 0; i < boxes; ++i)
-        rects << QRect(30 + 150 * i, 40, 120, 200);
-    return testsupport::outlinedPage({800, 300}, rects, 3);
-}
+QImage drawing(int boxes) { return testsupport::boxesInARow({800, 300}, {30, 40, 120, 200}, 150, boxes); }
 
 QByteArray pngChunk(const char* type, const QByteArray& data)
 {
