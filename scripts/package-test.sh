@@ -25,6 +25,7 @@ test_users=()
 x_pids=()
 driver=build/test/tests/e2e/tintaro_colour_page_one
 package_build=("$@")
+package_dir="${1:-build/package}"
 
 fail() {
   echo "package test: FAILED: $*" >&2
@@ -119,7 +120,7 @@ check_installed_files() {
   done
   # The book is exactly what the generator shipped: no coloured copies, no
   # parent's pages from a run in the build folder.
-  diff <(sort build/package/desktop/book-files.txt) <(cd "$share" && find . -type f | sed 's|^\./||' | sort) ||
+  diff <(sort "$package_dir/desktop/book-files.txt") <(cd "$share" && find . -type f | sed 's|^\./||' | sort) ||
     fail "$share differs from the generated book"
   for path in "applications/$app_id.desktop" "applications/$app_id.Import.desktop" \
     "metainfo/$app_id.metainfo.xml" "icons/hicolor/scalable/apps/$app_id.svg" \

@@ -2,6 +2,7 @@
 // loader the program reads files with, in this build and its sanitizer build,
 // so that a fixed fault stays fixed where clang is not at hand.
 #include "picture_input.h"
+#include "svg_input.h"
 #include "platform/files.h"
 #include "platform/picture_io.h"
 
@@ -64,6 +65,11 @@ void FuzzRegressionsTest::keptInput()
     const importer::PictureFile drawing = importer::readPictureFile(path);
     if (drawing.ok())
         QVERIFY(!importer::renderPicture(drawing, {120, 83}).isNull());
+    // A drawing made self-contained leaves nothing more out the second time.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (const importer::SelfContainedSvg svg = importer::selfContainedSvg(file.readAll()); !svg.document.isEmpty())
+        QCOMPARE(importer::selfContainedSvg(svg.document).dropped, 0);
 }
 
 int main(int argc, char* argv[])

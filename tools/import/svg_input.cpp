@@ -154,6 +154,10 @@ bool looksLikeSvg(const QByteArray& bytes)
 
 SelfContainedSvg selfContainedSvg(const QByteArray& svg)
 {
+    // XML allows no NUL anywhere, yet Qt's reader takes it into names: a
+    // drawing rewritten with such a name reads differently the second time.
+    if (svg.contains('\0'))
+        return {};
     SelfContainedSvg result;
     Rewriter rewriter(svg, result.document);
     if (!rewriter.run())
