@@ -9,6 +9,8 @@
 #include "drawing.h"
 #include "page_fit.h"
 
+#include "lineart/morphology.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -30,7 +32,7 @@ bool onlyInkAndPaper(const QImage& lines)
 {
     for (int y = 0; y < lines.height(); ++y) {
         const uchar* row = lines.constScanLine(y);
-        const auto grey = [](uchar v) { return v != importer::kInk && v != importer::kPaper; };
+        const auto grey = [](uchar v) { return v != lineart::kInk && v != lineart::kPaper; };
         if (std::any_of(row, row + lines.width(), grey))
             return false;
     }
