@@ -43,17 +43,7 @@ void fillUnder(QImage& lines, const QImage& small, const Components& areas, cons
 
 QImage linesOf(const QImage& drawn)
 {
-    const QImage rgb = drawn.convertToFormat(QImage::Format_RGB32);
-    QImage lines(rgb.size(), QImage::Format_Grayscale8);
-    if (rgb.isNull() || lines.isNull())
-        return {};
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* dst = lines.scanLine(y);
-        for (int x = 0, xEnd = rgb.width(); x < xEnd; ++x)
-            dst[x] = (src[x] & 0xFFFFFFu) == 0xFFFFFFu ? kPaper : kInk;
-    }
-    return lines;
+    return greyOf(drawn, [](QRgb c) { return (c & 0xFFFFFFu) == 0xFFFFFFu ? kPaper : kInk; });
 }
 
 QImage coloured(const QImage& lines, QRgb paper)

@@ -9,6 +9,24 @@ namespace lineart {
 inline constexpr uchar kInk = 0;
 inline constexpr uchar kPaper = 255;
 
+// An 8-bit grey picture of `picture`'s pixels, each read as RGB32 and given
+// by `byteOf(QRgb)`; null when either picture cannot be made.
+template <typename ByteOf>
+QImage greyOf(const QImage& picture, ByteOf byteOf)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage grey(rgb.size(), QImage::Format_Grayscale8);
+    if (rgb.isNull() || grey.isNull())
+        return {};
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* dst = grey.scanLine(y);
+        for (int x = 0, xEnd = rgb.width(); x < xEnd; ++x)
+            dst[x] = byteOf(src[x]);
+    }
+    return grey;
+}
+
 // What the pixels beyond the picture's edge count as.
 enum class Outside { Paper, Ink };
 

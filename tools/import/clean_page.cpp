@@ -3,6 +3,8 @@
 
 #include "shading.h"
 
+#include "lineart/morphology.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -34,17 +36,7 @@ Sizes sizesOnPage(QSize page)
 
 QImage toGrey(const QImage& picture)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    QImage grey(rgb.size(), QImage::Format_Grayscale8);
-    if (rgb.isNull() || grey.isNull())
-        return {};
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* dst = grey.scanLine(y);
-        for (int x = 0, xEnd = rgb.width(); x < xEnd; ++x)
-            dst[x] = static_cast<uchar>(luminance(src[x]));
-    }
-    return grey;
+    return lineart::greyOf(picture, [](QRgb c) { return static_cast<uchar>(luminance(c)); });
 }
 
 int paperLevel(const QImage& grey)
