@@ -17,9 +17,13 @@ start_xvfb() { # size, variable to receive the display
   export "$var=:$(head -n1 "$fdfile")"
 }
 
+# The shared ring buffer channel is off: with it, the client library of
+# PulseAudio 16 now and then aborts at a program's exit ("Assertion
+# 'p->srb == srb' failed") when a stream closes under load, a fault of the
+# library rather than of the program.
 start_pulseaudio() {
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --system=no \
-    -L "module-native-protocol-unix socket=$server_dir/pulse.sock auth-anonymous=1" \
+    -L "module-native-protocol-unix socket=$server_dir/pulse.sock auth-anonymous=1 srbchannel=no" \
     -L "module-null-sink sink_name=null" >"$server_dir/pulse.log" 2>&1 &
   server_pids+=($!)
   export PULSE_SERVER="unix:$server_dir/pulse.sock"
