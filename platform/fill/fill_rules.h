@@ -13,6 +13,7 @@
 // reason: runs in rows already painted end at the first visited word.
 #pragma once
 
+#include <QRect>
 #include <QRgb>
 
 #include <algorithm>
@@ -113,6 +114,8 @@ public:
     // Bit i set when pixel x + i is not fillable.
     unsigned stop4(int x) const { return ~matchMask4(row_ + x, surface_) & 0xFu; }
     void painted(int /*x0*/, int /*x1*/) {}
+    void prefetch(int /*y*/, int /*x*/) const {}
+    void finished(const QRect& /*painted*/) {}
 
     // The last fillable x of the run holding the fillable x, not beyond `limit`.
     int runEnd(int x, int limit) const
@@ -146,39 +149,22 @@ private:
     const QRgb* row_ = nullptr;
 };
 
-// The visited bits of one fill, a row at a time: a row is cleared when the
-// fill first reaches it. A plain view, so the compiler may keep it in registers.
-struct VisitedRows {
-    std::uint64_t* bits;
-    std::uint32_t* rowFill; // the fill that last cleared each row
-    std::uint32_t fill;
-    std::size_t wordsPerRow;
-
-    std::uint64_t* row(int y) const
-    {
-        const auto r = static_cast<std::size_t>(y);
-        std::uint64_t* rowBits = bits + r * wordsPerRow;
-        if (rowFill[r] != fill) {
-            std::fill(rowBits, rowBits + wordsPerRow, std::uint64_t{0});
-            rowFill[r] = fill;
-        }
-        return rowBits;
-    }
-};
-
-// One visited bit a pixel. The storage stays with the thread between fills, so
-// a small fill on a large page pays neither for allocating nor for clearing a
-// page-sized mask.
+// One visited bit a pixel, kept with the thread between fills and all clear
+// outside a fill: each fill clears what it set, over the rectangle it
+// painted. So a small fill on a large page pays neither for allocating nor
+// for clearing a page-sized mask, and reaching a new row costs nothing.
 class VisitedBits {
 public:
-    // The rows for a new fill of an image of this size.
-    VisitedRows start(int width, int height);
+    // The bits for a fill of an image of this size; `forget` after it.
+    std::uint64_t* start(int width, int height);
+    // Clears the bits of `painted` (a rectangle of the last image started).
+    void forget(const QRect& painted);
+    std::size_t wordsPerRow() const { return wordsPerRow_; }
     static VisitedBits& forThisThread();
 
 private:
     std::vector<std::uint64_t> bits_;
-    std::vector<std::uint32_t> rowFill_;
-    std::uint32_t fill_ = 0;
+    std::size_t wordsPerRow_ = 0;
 };
 
 // The border rule: a pixel is fillable unless it has the border colour or the
@@ -187,17 +173,36 @@ private:
 // runs are scanned a word of visited bits at a time.
 class BorderRule {
 public:
-    BorderRule(int width, int height, QRgb border)
-        : border_(border & kRgbMask), visited_(VisitedBits::forThisThread().start(width, height))
+    BorderRule(int width, int height, QRgb border, QRgb fill)
+        : border_(border & kRgbMask),
+          fill_(fill & kRgbMask),
+          storage_(VisitedBits::forThisThread()),
+          visited_(storage_.start(width, height)),
+          wordsPerRow_(storage_.wordsPerRow())
     {
     }
     void setRow(int y, const QRgb* row)
     {
         row_ = row;
-        bits_ = visited_.row(y);
+        bits_ = visited_ + static_cast<std::size_t>(y) * wordsPerRow_;
     }
-    bool inside(int x) const { return ((row_[x] & kRgbMask) != border_) & !visited(x); }
-    unsigned stop4(int x) const { return matchMask4(row_ + x, border_) | visited4(x); }
+    void finished(const QRect& painted) { storage_.forget(painted); }
+    // Only a pixel of the fill colour can have been painted, so the visited
+    // bits are read for those alone: most pixels a fill meets are of other colours.
+    bool inside(int x) const
+    {
+        const QRgb rgb = row_[x] & kRgbMask;
+        return rgb != border_ && (rgb != fill_ || !visited(x));
+    }
+    void prefetch(int y, int x) const
+    {
+        __builtin_prefetch(visited_ + static_cast<std::size_t>(y) * wordsPerRow_ + static_cast<std::size_t>(x >> 6));
+    }
+    unsigned stop4(int x) const
+    {
+        const unsigned fillColoured = matchMask4(row_ + x, fill_);
+        return matchMask4(row_ + x, border_) | (fillColoured != 0 ? fillColoured & visited4(x) : 0u);
+    }
     void painted(int x0, int x1)
     {
         const int w0 = x0 >> 6;
@@ -227,7 +232,10 @@ private:
     }
 
     QRgb border_;
-    VisitedRows visited_;
+    QRgb fill_;
+    VisitedBits& storage_;
+    std::uint64_t* visited_;
+    std::size_t wordsPerRow_;
     const QRgb* row_ = nullptr;
     std::uint64_t* bits_ = nullptr;
 };
