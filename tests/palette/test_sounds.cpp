@@ -11,7 +11,8 @@ using testsupport::ColouringForm;
 
 namespace {
 
-constexpr int kToneMilliseconds = 3000;
+// Long enough that a loaded machine starts the stream while it still plays.
+constexpr int kToneMilliseconds = 8000;
 
 QImage outlinedBox()
 {
