@@ -1,6 +1,7 @@
 // The pick and undo sounds: started without waiting for them, and nothing
 // else depends on them (missing files, no audio device).
-#include "tests/support/colouring_form.h"
+#include "tests/support/sound_test_main.h"
+#include "tests/support//colouring_form.h"
 #include "tests/support/samples.h"
 
 #include <QAudioDevice>
@@ -96,5 +97,5 @@ void SoundsTest::soundsPlayWhileTheHandlersReturn()
     QTRY_VERIFY_WITH_TIMEOUT(playingStreams() > 0, kToneMilliseconds);
 }
 
-QTEST_MAIN(SoundsTest)
+int main(int argc, char** argv) { return testsupport::runSoundTest<SoundsTest>(argc, argv); }
 #include "test_sounds.moc"
