@@ -31,9 +31,10 @@ QString Form1::pageFolder() const
     return set.isEmpty() ? QString() : ProgramPath("/dibujos/" + set);
 }
 
-void Form1::holdPage(const QImage& page)
+void Form1::holdPage(const QImage& page, QSize drawing)
 {
     Picture8->setPicture(page);
+    heldDrawingSize_ = drawing;
     heldSetIndex_ = SetIndex;
     heldPageNumber_ = PageNumber;
 }
@@ -44,15 +45,22 @@ void Form1::LoadPage()
     if (folder.isEmpty())
         return;
     const QString copy = pageFile(PageNumber, ".bmp");
+    const QString drawingFile = folder + "/" + pageFile(PageNumber, ".gif");
     QImage page;
-    if (platform::fileLookup(folder + "/" + copy) == copy)
+    QSize drawing;
+    if (platform::fileLookup(folder + "/" + copy) == copy) {
         page = platform::loadPicture(folder + "/" + copy);
+        // The copy is fitted by the drawing's proportions; its header tells them.
+        drawing = platform::pictureSize(drawingFile);
+    }
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
-    if (page.isNull())
-        page = platform::loadPicture(folder + "/" + pageFile(PageNumber, ".gif"));
+    if (page.isNull()) {
+        page = platform::loadPicture(drawingFile);
+        drawing = page.size();
+    }
     if (!page.isNull())
-        holdPage(page);
+        holdPage(page, drawing.isValid() ? drawing : page.size());
 }
 
 void Form1::RecountPages()
@@ -88,7 +96,7 @@ void Form1::Command1_Click()
     if (const QString folder = pageFolder(); !folder.isEmpty()) {
         deleteCopy(folder, pageFile(PageNumber, ".bmp"));
         if (const QImage page = platform::loadPicture(folder + "/" + pageFile(PageNumber, ".gif")); !page.isNull())
-            holdPage(page);
+            holdPage(page, page.size());
     }
     FitDrawing();
     platform::playSoundAsync(ProgramPath("/sonidos/sonido4.wav"));

@@ -15,6 +15,8 @@ namespace {
 constexpr int kAllocationLimitMiB = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
 // No picture within the pixel limit needs a larger file (an uncompressed 32-bit BMP).
 constexpr qint64 kMaxFileBytes = kMaxPicturePixels * 4 + 64 * 1024;
+// The start of a file that holds its header.
+constexpr qint64 kHeaderBytes = 64 * 1024;
 
 quint32 le32(const QByteArray& b, qsizetype at)
 {
@@ -171,6 +173,21 @@ QImage loadPicture(const QString& path, bool keepAlpha)
     if (keepAlpha)
         return image.convertToFormat(QImage::Format_ARGB32);
     return onWhite(image);
+}
+
+QSize pictureSize(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return {};
+    // Every format's header, colour tables included, lies well within this.
+    QBuffer buffer;
+    buffer.setData(file.read(kHeaderBytes));
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    QImageReader reader(&buffer);
+    const QSize size = reader.canRead() ? reader.size() : QSize();
+    return acceptableSize(size) ? size : QSize();
 }
 
 bool saveBmpAtomically(const QImage& image, const QString& path)

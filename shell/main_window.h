@@ -14,6 +14,7 @@
 #include "shell/picture_box.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -174,8 +175,12 @@ private:
     // ---- catalogue/ private state ----
     // The folder of the current set's pages, or an empty text without a set name.
     QString pageFolder() const;
-    // Puts a page picture in Picture8 as the picture of the current page.
-    void holdPage(const QImage& page);
+    // Puts a page picture in Picture8 as the picture of the current page,
+    // whose drawing (the ".gif") is `drawing` in size.
+    void holdPage(const QImage& page, QSize drawing);
+    // The size of the drawing of the page Picture8 holds, which gives the
+    // page its proportions on the canvas (invalid until a page is held).
+    QSize heldDrawingSize_;
     // The set and page whose picture the canvas holds (-1: none yet). A copy
     // is saved only under the name of the page the canvas really shows.
     int heldSetIndex_ = -1;

@@ -40,6 +40,12 @@ layout::Placement placementOn(QSize screen)
                            platform::pixelsToTwips(screen.height()));
 }
 
+QSize canvasOn(QSize screen)
+{
+    const TwipRect frame = placementOn(screen).picture5;
+    return {platform::twipsToPixels(frame.width - 120) - 2, platform::twipsToPixels(frame.height - 120) - 2};
+}
+
 QRect inPixels(const TwipRect& r)
 {
     using platform::twipsToPixels;

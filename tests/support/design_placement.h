@@ -15,6 +15,10 @@ layout::Placement designPlacement();
 // The placement on a screen of `screen` pixels.
 layout::Placement placementOn(QSize screen);
 
+// The canvas's inner size in pixels on a screen of `screen` pixels, as
+// FitDrawing sizes it: the frame less 120 twips, less its border.
+QSize canvasOn(QSize screen);
+
 // Where a control of rectangle `r` lands on screen: each value rounded to whole pixels.
 QRect inPixels(const layout::TwipRect& r);
 
