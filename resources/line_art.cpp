@@ -27,13 +27,14 @@ QImage twoColours(const QImage& drawn)
 
 } // namespace
 
-QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw)
+QImage drawLineArt(QSize size, int lineWidth, const PageDrawing& draw)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing, false);
+        p.scale(double(size.width()) / kPageWidth, double(size.height()) / kPageHeight);
         p.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
         draw(p);
@@ -45,7 +46,7 @@ QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw
 
 QImage drawPage(int lineWidth, const PageDrawing& draw)
 {
-    return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
+    return drawLineArt(kPagePixels, lineWidth, draw);
 }
 
 void shape(QPainter& p, const QPainterPath& path)

@@ -5,23 +5,31 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSize>
 
 #include <functional>
 
 namespace resources {
 
-// Every page has this size: its aspect lies between those of the canvases on
-// small and wide screens, so it looks right stretched onto either.
+// Pages are drawn in a space of kPageWidth x kPageHeight units. Those
+// proportions waste the least canvas on the worst of 4:3, 16:10 and 16:9
+// screens (bench/page_survey prints the figures).
 inline constexpr int kPageWidth = 1200;
 inline constexpr int kPageHeight = 830;
+// They are shipped at this size in pixels, the same proportions: no canvas of
+// a screen up to 1920 x 1080 at twice the usual density, nor of a 3840 x 2160
+// screen, has to enlarge a page, which would make its lines uneven.
+inline constexpr QSize kPagePixels(3004, 2078);
 
 using PageDrawing = std::function<void(QPainter&)>;
 
-// A white picture of `width` x `height` on which `draw` paints with a round
-// black pen of `lineWidth` pixels and a white brush, without antialiasing;
-// returned with exactly two colours, pure black and pure white, and cleaned
-// for shrinking (see cleanPage).
-QImage drawLineArt(int width, int height, int lineWidth, const PageDrawing& draw);
+// A white picture of `size` on which `draw` paints with a round black pen of
+// `lineWidth` and a white brush, without antialiasing, in a space of
+// kPageWidth x kPageHeight units stretched over the picture; returned with
+// exactly two colours, pure black and pure white, and cleaned for shrinking
+// (see cleanPage).
+QImage drawLineArt(QSize size, int lineWidth, const PageDrawing& draw);
+// A page: drawLineArt at kPagePixels.
 QImage drawPage(int lineWidth, const PageDrawing& draw);
 
 // Shapes are painted filled in white and outlined in black, so a later shape

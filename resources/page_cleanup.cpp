@@ -66,15 +66,19 @@ int thickenThinOutlines(Bitmap& b)
     return changed;
 }
 
-// The 4-connected paper areas, each as the indices of its pixels.
-std::vector<std::vector<int>> paperAreas(const Bitmap& b)
+// Calls `visit` with the indices of the pixels of each 4-connected paper
+// area in turn (one buffer serves them all: a page has areas of millions of
+// pixels).
+template <typename Visit>
+void forEachPaperArea(const Bitmap& b, Visit visit)
 {
-    std::vector<std::vector<int>> areas;
     std::vector<std::uint8_t> seen(b.ink);
+    std::vector<int> area;
+    area.reserve(seen.size());
     for (int start = 0; start < int(seen.size()); ++start) {
         if (seen[start])
             continue;
-        std::vector<int> area{start};
+        area.assign(1, start);
         seen[start] = 1;
         for (std::size_t i = 0; i < area.size(); ++i) {
             const int p = area[i], x = p % b.width;
@@ -87,21 +91,20 @@ std::vector<std::vector<int>> paperAreas(const Bitmap& b)
                 }
             }
         }
-        areas.push_back(std::move(area));
+        visit(area);
     }
-    return areas;
 }
 
 int fillSmallAreas(Bitmap& b, long limit)
 {
     int changed = 0;
-    for (const auto& area : paperAreas(b)) {
+    forEachPaperArea(b, [&](const std::vector<int>& area) {
         if (long(area.size()) >= limit)
-            continue;
+            return;
         for (int p : area)
             b.ink[p] = 1;
         ++changed;
-    }
+    });
     return changed;
 }
 
@@ -124,12 +127,17 @@ Block blockOf(int i, int source, int target)
 // Each canvas pixel is outline when any page pixel of its block is: rows first, then columns.
 Bitmap shrinkKeepingDark(const Bitmap& page, QSize size)
 {
+    std::vector<Block> columns;
+    for (int x = 0; x < size.width(); ++x)
+        columns.push_back(blockOf(x, page.width, size.width()));
+    // Row by row, as the bitmap is stored: a page has millions of pixels.
     Bitmap narrow(size.width(), page.height);
-    for (int x = 0; x < size.width(); ++x) {
-        const Block bx = blockOf(x, page.width, size.width());
-        for (int y = 0; y < page.height; ++y)
+    for (int y = 0; y < page.height; ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const Block bx = columns[std::size_t(x)];
             for (int sx = bx.first; sx <= bx.last && !narrow.at(x, y); ++sx)
                 narrow.at(x, y) = page.at(sx, y);
+        }
     }
     Bitmap small(size.width(), size.height());
     for (int y = 0; y < size.height(); ++y) {
@@ -147,9 +155,9 @@ int fillShrunkSpecks(Bitmap& page, QSize size)
 {
     const Bitmap small = shrinkKeepingDark(page, size);
     int changed = 0;
-    for (const auto& area : paperAreas(small)) {
+    forEachPaperArea(small, [&](const std::vector<int>& area) {
         if (long(area.size()) >= kSmallestCanvasArea)
-            continue;
+            return;
         for (int p : area) {
             const Block bx = blockOf(p % small.width, page.width, small.width);
             const Block by = blockOf(p / small.width, page.height, small.height);
@@ -158,7 +166,7 @@ int fillShrunkSpecks(Bitmap& page, QSize size)
                     page.at(sx, sy) = 1;
         }
         ++changed;
-    }
+    });
     return changed;
 }
 

@@ -1,6 +1,7 @@
 // The tintaro-import program as a parent runs it: numbering, new sets and
 // logos, messages and exit statuses, and bad input that changes nothing.
 #include "resources/gif_writer.h"
+#include "tools/import/page_fit.h"
 #include "tests/support/test_folder.h"
 
 #include <QCryptographicHash>
@@ -160,9 +161,9 @@ void ImportCommandTest::newSetGetsPagesAndALogo()
     QVERIFY(run.out.contains("The set mis dibujos %1 has 2 pages now."));
     for (int n : {1, 2}) {
         const QImage page(folder.file(QString("dibujos/mis dibujos %1/") + QString::number(n) + ".gif"));
-        QCOMPARE(page.size(), QSize(1200, 830));
+        QCOMPARE(page.size(), importer::kPageSize);
         QCOMPARE(testsupport::countColour(page, qRgb(0, 0, 0)) + testsupport::countColour(page, qRgb(255, 255, 255)),
-                 qint64(1200) * 830);
+                 qint64(importer::kPageSize.width()) * importer::kPageSize.height());
     }
     QCOMPARE(QImage(folder.file("logos/mis dibujos %1.gif")).size(), QSize(57, 67));
     const auto permissions = QFileInfo(folder.file("dibujos/mis dibujos %1/1.gif")).permissions();

@@ -53,7 +53,7 @@ void fillInk(QImage& lines, const QRect& rect)
 
 QImage onPage(const QImage& lines, const QRect& where)
 {
-    QImage page(kPageSize, QImage::Format_Grayscale8);
+    QImage page(kCleaningSize, QImage::Format_Grayscale8);
     if (page.isNull())
         return {};
     page.fill(kPaper);
@@ -69,6 +69,16 @@ int gapOnPage(int gap, QSize picture, const QRect& where)
 }
 
 bool hasInk(const QImage& lines) { return inkInRect(lines, lines.rect()); }
+
+// The clean page at kPageSize: enlarged smoothly, then turned back into ink
+// and paper at half grey, so that its outlines come out even and round
+// rather than in steps of repeated pixels.
+QImage enlargedPage(const QImage& lines)
+{
+    const QImage smooth = lines.scaled(kPageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage ink = binarise(toGrey(smooth), 128, 128);
+    return ink.isNull() ? QImage() : ink.convertToFormat(QImage::Format_RGB32);
+}
 
 QRect darkBounds(const QImage& grey)
 {
@@ -147,7 +157,7 @@ Page makePage(const PictureFile& picture, int gap)
 {
     Q_ASSERT(picture.ok());
     Page page;
-    const QRect where = placement(picture.size, kPageSize);
+    const QRect where = placement(picture.size, kCleaningSize);
     const QImage source = picture.svg.isEmpty() ? picture.raster : renderPicture(picture, where.size());
     const QImage lines = linesAtSize(source, where.size());
     if (lines.isNull()) {
@@ -163,7 +173,7 @@ Page makePage(const PictureFile& picture, int gap)
         page.error = "found no lines to colour in the picture";
         return page;
     }
-    page.image = ink.convertToFormat(QImage::Format_RGB32);
+    page.image = enlargedPage(ink);
     return page;
 }
 

@@ -1,16 +1,18 @@
 // Making a colouring page, and a set logo, from a picture file.
 //
-// Every page is kPageSize, the size of the pages the book ships with. The
-// picture is fitted into it keeping its aspect and centred on white. When the
+// Every page is kPageSize, the size of the pages the book ships with. It is
+// made at kCleaningSize, the size the cleaning's limits in pixels are set
+// for, and enlarged at the end. The picture is fitted into it keeping its
+// aspect and centred on white. When the
 // picture's own edge closes some of its areas (lines run off it) and the fit
 // leaves white margins, a 2-pixel line is drawn along the picture's edge on
 // the sides with a margin, so that the margin does not join those areas.
 // Large pictures are turned into ink at their own size and then shrunk
 // keeping every line (a thin line of a big scan would fade if averaged
 // first); small ones are enlarged smoothly first, then turned into ink.
-// Gaps are closed up to `gap` pixels of the page, or of the picture when it
-// is enlarged (a 4-pixel gap of a picture shown twice as large is 8 pixels
-// wide on the page), at most kMaxGap.
+// Gaps are closed up to `gap` pixels of the page at kCleaningSize, or of the
+// picture when it is enlarged (a 4-pixel gap of a picture shown twice as
+// large is 8 pixels wide on the page), at most kMaxGap.
 #pragma once
 
 #include "clean_page.h"
@@ -23,7 +25,8 @@
 
 namespace importer {
 
-inline constexpr QSize kPageSize(1200, 830);
+inline constexpr QSize kPageSize(3004, 2078);
+inline constexpr QSize kCleaningSize(1200, 830);
 inline constexpr QSize kLogoSize(57, 67);
 
 // Where a picture of `picture` size lands in `page`: as large as fits with
