@@ -1,8 +1,13 @@
-// A page change on a 1912 x 1000 canvas as the child makes it: the painted
-// page saved as its coloured copy, the next page loaded and fitted. Also each
-// part alone, so that their shares show. The pages are the shipped book's.
+// A page change as the child makes it, on the canvas of a 1920 x 1080 and a
+// 3840 x 2160 screen: the painted page saved as its coloured copy, the next
+// page loaded and fitted. Also each part alone, so that their shares show.
+// The pages are the shipped book's. Run with QT_SCALE_FACTOR=2 for a desktop
+// scaled to 200 % (the 3840 x 2160 screen then has the layout of a
+// 1920 x 1080 one, at two device pixels a screen pixel).
 #include "platform/picture_io.h"
+#include "platform/memory.h"
 #include "shell/main_window.h"
+#include "tests/support/design_placement.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,12 +20,11 @@
 #include <chrono>
 #include <ctime>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
-const QSize kCanvas(1912, 1000);
-constexpr double kTwipsPerPixel = 15.0;
 
 // A copy of the shipped program folder's resources (no coloured copies).
 bool copyProgramFolder(const QString& to)
@@ -40,21 +44,44 @@ bool copyProgramFolder(const QString& to)
     return any;
 }
 
-// The main window on a copy of the book, its canvas fitted at 1912 x 1000.
+// A 1920 x 1080 and a 3840 x 2160 screen, each with a third argument 0 and 1.
+void onBothScreens(benchmark::internal::Benchmark* b)
+{
+    for (const auto& screen : {std::pair{1920, 1080}, std::pair{3840, 2160}})
+        for (const int third : {0, 1})
+            b->Args({screen.first, screen.second, third});
+}
+
+// The screen of a benchmark's first two arguments, in device pixels.
+QSize screenOf(const benchmark::State& state) { return {int(state.range(0)), int(state.range(1))}; }
+
+// The main window on a copy of the book, its canvas fitted as on `screen`.
 struct Book {
     QTemporaryDir folder;
     std::unique_ptr<Form1> form;
 
-    bool open()
+    bool open(QSize screen)
     {
-        if (!folder.isValid() || !copyProgramFolder(folder.path()))
+        const int ratio = int(qApp->devicePixelRatio());
+        const QSize logical = screen / ratio;
+        if (logical.width() < 800 || logical.height() < 600 || !folder.isValid() || !copyProgramFolder(folder.path()))
             return false;
         form = std::make_unique<Form1>(folder.path());
-        // The frame is the canvas's outer size (a one-pixel border each side) and 120 twips.
-        form->Picture5->Move(0, 0, (kCanvas.width() + 2) * kTwipsPerPixel + 120,
-                             (kCanvas.height() + 2) * kTwipsPerPixel + 120);
+        const layout::TwipRect frame = testsupport::placementOn(logical).picture5;
+        form->Picture5->Move(frame.left, frame.top, frame.width, frame.height);
         form->FitDrawing();
-        return form->Picture1->Image().size() == kCanvas && form->PageCount >= 2;
+        return form->Picture1->Image().size() == testsupport::canvasOn(logical) * ratio && form->PageCount >= 2;
+    }
+    // Opens the book for a benchmark, or tells it why not.
+    bool openFor(benchmark::State& state)
+    {
+        if (open(screenOf(state))) {
+            const QSize canvas = form->Picture1->Image().size();
+            state.SetLabel(std::to_string(canvas.width()) + " x " + std::to_string(canvas.height()) + " device pixels");
+            return true;
+        }
+        state.SkipWithError("the shipped book could not be opened on a screen of that size");
+        return false;
     }
     QString copyPath(int page) const
     {
@@ -127,16 +154,14 @@ private:
     std::vector<double> cpu_;
 };
 
-// The whole next-page press after painting. Arg 0: the next page has no
-// coloured copy (its GIF is loaded); arg 1: it has one (a canvas-size BMP).
+// The whole next-page press after painting. next_coloured 0: the next page
+// has no coloured copy (its GIF is loaded); 1: it has one (a canvas-size BMP).
 void BM_PageChange(benchmark::State& state)
 {
     Book book;
-    if (!book.open()) {
-        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+    if (!book.openFor(state))
         return;
-    }
-    const bool nextIsColoured = state.range(0) == 1;
+    const bool nextIsColoured = state.range(2) == 1;
     Timings timings;
     int i = 0;
     for (auto _ : state) {
@@ -151,16 +176,18 @@ void BM_PageChange(benchmark::State& state)
     }
     timings.report(state);
 }
-BENCHMARK(BM_PageChange)->ArgName("next_coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageChange)
+    ->ArgNames({"screen_w", "screen_h", "next_coloured"})
+    ->Apply(onBothScreens)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The save step alone: the painted canvas written as its coloured copy.
 void BM_SavePaintedPage(benchmark::State& state)
 {
     Book book;
-    if (!book.open()) {
-        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+    if (!book.openFor(state))
         return;
-    }
     Timings timings;
     int i = 0;
     for (auto _ : state) {
@@ -169,18 +196,21 @@ void BM_SavePaintedPage(benchmark::State& state)
     }
     timings.report(state);
 }
-BENCHMARK(BM_SavePaintedPage)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SavePaintedPage)
+    ->ArgNames({"screen_w", "screen_h"})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
-// The load step alone. Arg 0: a shipped page picture (GIF); arg 1: a
+// The load step alone. coloured 0: a shipped page picture (GIF); 1: a
 // canvas-size coloured copy (BMP).
 void BM_LoadPage(benchmark::State& state)
 {
     Book book;
-    if (!book.open()) {
-        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+    if (!book.openFor(state))
         return;
-    }
-    if (state.range(0) == 1 && !platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(1))) {
+    if (state.range(2) == 1 && !platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(1))) {
         state.SkipWithError("cannot write a coloured copy");
         return;
     }
@@ -191,18 +221,20 @@ void BM_LoadPage(benchmark::State& state)
     timings.report(state);
     state.counters["page_px"] = book.form->Picture8->Picture().width() * book.form->Picture8->Picture().height();
 }
-BENCHMARK(BM_LoadPage)->ArgName("coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPage)
+    ->ArgNames({"screen_w", "screen_h", "coloured"})
+    ->Apply(onBothScreens)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
-// The fit alone: the loaded page put onto the 1912 x 1000 canvas. Arg 0: a
-// shipped page picture (stretched); arg 1: a canvas-size coloured copy.
+// The fit alone: the loaded page put onto the canvas. coloured 0: a shipped
+// page picture (shrunk onto the page's place); 1: a canvas-size coloured copy.
 void BM_FitDrawing(benchmark::State& state)
 {
     Book book;
-    if (!book.open()) {
-        state.SkipWithError("the shipped book could not be opened at 1912 x 1000");
+    if (!book.openFor(state))
         return;
-    }
-    if (state.range(0) == 1) {
+    if (state.range(2) == 1) {
         if (!platform::saveBmpAtomically(book.form->Picture1->Image(), book.copyPath(1))) {
             state.SkipWithError("cannot write a coloured copy");
             return;
@@ -214,12 +246,17 @@ void BM_FitDrawing(benchmark::State& state)
         timings.add(state, timed([&] { book.form->FitDrawing(); }));
     timings.report(state);
 }
-BENCHMARK(BM_FitDrawing)->ArgName("coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FitDrawing)
+    ->ArgNames({"screen_w", "screen_h", "coloured"})
+    ->Apply(onBothScreens)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    platform::reuseLargeBlocks(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

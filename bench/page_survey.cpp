@@ -59,32 +59,38 @@ void printCanvases()
 }
 
 // Mean and worst unused canvas per kind of screen, and over the kinds, for
-// page proportions from 1.15 to 1.75.
+// pages of `aspect` (screens at the usual density).
+void printWasteRow(const char* name, double aspect)
+{
+    double meanOfKinds = 0;
+    double worst = 0;
+    std::printf("%-13s", name);
+    for (const char* kind : kKinds) {
+        double sum = 0;
+        double kindWorst = 0;
+        int count = 0;
+        for (const Screen& s : kScreens) {
+            if (QString(s.kind) != kind || s.ratio != 1)
+                continue;
+            const double w = waste(aspect, canvasOn(s));
+            sum += w;
+            kindWorst = std::max(kindWorst, w);
+            ++count;
+        }
+        std::printf("%-5s %4.1f%% (%4.1f%%)  ", kind, 100 * sum / count, 100 * kindWorst);
+        meanOfKinds += sum / count / 3;
+        worst = std::max(worst, kindWorst);
+    }
+    std::printf("%4.1f%%        %4.1f%%\n", 100 * meanOfKinds, 100 * worst);
+}
+
 void printWaste()
 {
-    std::printf("\npage aspect   unused canvas: mean (worst) per kind          mean of kinds  worst\n");
-    for (double aspect = 1.15; aspect < 1.76; aspect += 0.025) {
-        double meanOfKinds = 0;
-        double worst = 0;
-        std::printf("%5.3f        ", aspect);
-        for (const char* kind : kKinds) {
-            double sum = 0;
-            double kindWorst = 0;
-            int count = 0;
-            for (const Screen& s : kScreens) {
-                if (QString(s.kind) != kind || s.ratio != 1)
-                    continue;
-                const double w = waste(aspect, canvasOn(s));
-                sum += w;
-                kindWorst = std::max(kindWorst, w);
-                ++count;
-            }
-            std::printf("%-5s %4.1f%% (%4.1f%%)  ", kind, 100 * sum / count, 100 * kindWorst);
-            meanOfKinds += sum / count / 3;
-            worst = std::max(worst, kindWorst);
-        }
-        std::printf("%4.1f%%        %4.1f%%\n", 100 * meanOfKinds, 100 * worst);
-    }
+    std::printf("\npage aspect  unused canvas: mean (worst) per kind          mean of kinds  worst\n");
+    for (double aspect = 1.15; aspect < 1.76; aspect += 0.025)
+        printWasteRow(QByteArray::number(aspect, 'f', 3).constData(), aspect);
+    const QSize page = resources::kPagePixels;
+    printWasteRow("shipped page", double(page.width()) / page.height());
 }
 
 } // namespace

@@ -95,7 +95,8 @@ template <typename R>
 class Resampler {
 public:
     Resampler(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys)
-        : source_(source), xs_(xs), ys_(ys), cached_(xs.first.size()), merged_(xs.first.size())
+        : source_(source), xs_(xs), ys_(ys), loaded_(std::size_t(source.width())), cached_(xs.first.size()),
+          merged_(xs.first.size())
     {
     }
     // Writes the result into `target` with its top-left corner at `at`.
@@ -108,6 +109,7 @@ private:
     const QImage& source_;
     const AxisBlocks& xs_;
     const AxisBlocks& ys_;
+    std::vector<typename R::Acc> loaded_; // the source row, each pixel loaded once
     std::vector<typename R::Acc> cached_;
     std::vector<typename R::Acc> merged_;
     int cachedY_ = -1;
@@ -118,11 +120,14 @@ const std::vector<typename R::Acc>& Resampler<R>::reducedRow(int y)
 {
     if (y == cachedY_)
         return cached_;
+    // Neighbouring blocks overlap, so the row is loaded once before the blocks merge it.
     const auto* row = reinterpret_cast<const QRgb*>(source_.constScanLine(y));
+    for (std::size_t x = 0; x < loaded_.size(); ++x)
+        loaded_[x] = R::load(row[x]);
     for (std::size_t i = 0; i < cached_.size(); ++i) {
-        typename R::Acc acc = R::load(row[xs_.first[i]]);
+        typename R::Acc acc = loaded_[std::size_t(xs_.first[i])];
         for (int x = xs_.first[i] + 1; x <= xs_.last[i]; ++x)
-            acc = R::merge(acc, R::load(row[x]));
+            acc = R::merge(acc, loaded_[std::size_t(x)]);
         cached_[i] = acc;
     }
     cachedY_ = y;
