@@ -5,7 +5,6 @@
 // then has the layout of a 1920 x 1080 one, at two device pixels a pixel).
 #include "bench_pages.h"
 
-#include "platform/memory.h"
 #include "shell/main_window.h"
 #include "tests/support/design_placement.h"
 
@@ -146,7 +145,6 @@ BENCHMARK(BM_PencilStroke)
 
 int main(int argc, char** argv)
 {
-    platform::reuseLargeBlocks(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -5,7 +5,6 @@
 // scaled to 200 % (the 3840 x 2160 screen then has the layout of a
 // 1920 x 1080 one, at two device pixels a screen pixel).
 #include "platform/picture_io.h"
-#include "platform/memory.h"
 #include "shell/main_window.h"
 #include "tests/support/design_placement.h"
 
@@ -256,7 +255,6 @@ BENCHMARK(BM_FitDrawing)
 
 int main(int argc, char** argv)
 {
-    platform::reuseLargeBlocks(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
