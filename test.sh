@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tintaro twice (a normal build and one with
 # the address and undefined-behaviour sanitizers), starts the servers the
-# tests need, runs every test on both builds, then fuzzes the file loaders
-# for about a minute.
+# tests need, runs every test on both builds, builds, checks, installs and
+# removes the Debian package, then fuzzes the file loaders for about a minute.
 #
 #   ./test.sh          the whole suite, as CI runs it
 #   ./test.sh --long   the same with a 100,000-event random session, 100 kill
@@ -38,6 +38,8 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build/asan --output-on-failure -j"$jobs" "${timeouts[@]}" || status=1
+
+JOBS=$jobs scripts/package-test.sh || status=1
 
 if [ $long -eq 1 ]; then
   scripts/fuzz.sh --long 3600 || status=1

@@ -3,12 +3,17 @@
 // page loaded and fitted. Also each part alone, so that their shares show.
 // The pages are the shipped book's. Run with QT_SCALE_FACTOR=2 for a desktop
 // scaled to 200 % (the 3840 x 2160 screen then has the layout of a
-// 1920 x 1080 one, at two device pixels a screen pixel).
+// 1920 x 1080 one, at two device pixels a screen pixel). Also the checks
+// every load makes on the file it reads.
+#include "platform/jpeg_scans.h"
 #include "platform/picture_io.h"
+#include "platform/plain_file.h"
 #include "shell/main_window.h"
 #include "tests/support/design_placement.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageWriter>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -250,6 +255,67 @@ BENCHMARK(BM_FitDrawing)
     ->Apply(onBothScreens)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The checks every load of a page now makes, alone: the file opened without
+// blocking and its kind read from the descriptor (a limit of 0 bytes stops
+// readPlainFile right there), and the format told from the first bytes.
+// Arg 0: the page's GIF; arg 1: a canvas-size coloured copy (BMP).
+void BM_PlainFileCheck(benchmark::State& state)
+{
+    Book book;
+    if (!book.open(QSize(1920, 1080))) {
+        state.SkipWithError("the shipped book could not be opened on a 1920 x 1080 screen");
+        return;
+    }
+    QString path = book.folder.path() + "/dibujos/" + book.form->SetName(0) + "/1.gif";
+    if (state.range(0) == 1) {
+        path = book.copyPath(1);
+        if (!platform::saveBmpAtomically(book.form->Picture1->Image(), path)) {
+            state.SkipWithError("cannot write a coloured copy");
+            return;
+        }
+    }
+    const QByteArray head = platform::readPlainFilePrefix(path, 16).bytes;
+    Timings timings;
+    for (auto _ : state) {
+        timings.add(state, timed([&] {
+            benchmark::DoNotOptimize(platform::readPlainFile(path, 0).status);
+            benchmark::DoNotOptimize(platform::pictureFormatOf(head));
+        }));
+    }
+    timings.report(state);
+}
+BENCHMARK(BM_PlainFileCheck)->ArgName("coloured")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// Counting the scans of a 1920 x 1080 JPEG before it is decoded (the book's
+// pages are GIF and its copies BMP: this is the cost where a page is a JPEG).
+// Arg 0: baseline; arg 1: progressive.
+void BM_JpegScanCount(benchmark::State& state)
+{
+    QImage photo(1920, 1080, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x)
+            row[x] = qRgb((x * 7 + y) % 256, (y * 5 + x / 3) % 256, (x ^ y) % 256);
+    }
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(90);
+    writer.setProgressiveScanWrite(state.range(0) == 1);
+    if (!writer.write(photo)) {
+        state.SkipWithError("cannot encode the JPEG");
+        return;
+    }
+    Timings timings;
+    int scans = 0;
+    for (auto _ : state)
+        timings.add(state, timed([&] { scans = platform::jpegLayout(jpeg).scans; }));
+    timings.report(state);
+    state.counters["scans"] = scans;
+    state.counters["file_kb"] = double(jpeg.size()) / 1024;
+}
+BENCHMARK(BM_JpegScanCount)->ArgName("progressive")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

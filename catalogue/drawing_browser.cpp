@@ -13,13 +13,14 @@ QString pageFile(int pageNumber, const char* extension)
     return QString::number(pageNumber) + QLatin1String(extension);
 }
 
-// Deletes the coloured copy `name` when the folder holds exactly that name
-// (a copy whose name differs in letter case is not this page's).
-void deleteCopy(const QString& folder, const QString& name)
+// Deletes the coloured copy at `relative`, named `name`, when its folder
+// holds exactly that name (a copy whose name differs in letter case is not
+// this page's). A link in its place goes; its target stays as it is.
+void deleteCopy(const platform::OwnedFolder& writable, const QString& relative, const QString& name)
 {
-    if (platform::fileLookup(folder + "/" + name) != name)
+    if (platform::fileLookup(writable.path(relative)) != name)
         return;
-    if (!platform::deleteFile(folder + "/" + name))
+    if (!writable.removeFile(relative).ok())
         return; // the copy stays on disk and comes back at the next visit
 }
 
@@ -29,6 +30,12 @@ QString Form1::pageFolder() const
 {
     const QString set = SetName(SetIndex);
     return set.isEmpty() ? QString() : ProgramPath("/dibujos/" + set);
+}
+
+QString Form1::copyPath() const
+{
+    const QString set = SetName(SetIndex);
+    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + pageFile(PageNumber, ".bmp");
 }
 
 void Form1::holdPage(const QImage& page, QSize drawing)
@@ -82,19 +89,22 @@ void Form1::SavePage()
     if (!DrawingModified)
         return;
     Picture1->setAutoRedraw(true);
-    const QString folder = pageFolder();
+    const QString copy = copyPath();
     // After a failed load the canvas still shows another page: never store it
     // as this page's copy.
-    if (folder.isEmpty() || heldSetIndex_ != SetIndex || heldPageNumber_ != PageNumber)
+    if (copy.isEmpty() || heldSetIndex_ != SetIndex || heldPageNumber_ != PageNumber)
         return;
-    if (!platform::saveBmpAtomically(Picture1->Image(), folder + "/" + pageFile(PageNumber, ".bmp")))
+    // A copy whose name a link holds becomes a plain file in the link's
+    // place; a set folder that is a link (a teacher's shared set) is read
+    // through but never written through, so its copies are not kept.
+    if (!platform::saveBmp(Picture1->Image(), WritableFolder(), copy))
         return; // the previous copy stays as it was; the child is not told
 }
 
 void Form1::Command1_Click()
 {
     if (const QString folder = pageFolder(); !folder.isEmpty()) {
-        deleteCopy(folder, pageFile(PageNumber, ".bmp"));
+        deleteCopy(WritableFolder(), copyPath(), pageFile(PageNumber, ".bmp"));
         if (const QImage page = platform::loadPicture(folder + "/" + pageFile(PageNumber, ".gif")); !page.isNull())
             holdPage(page, page.size());
     }

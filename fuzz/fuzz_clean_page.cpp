@@ -1,9 +1,13 @@
 // The importer's cleaning of a line picture, fed directly: the first byte is
-// the width, the second the gap to close, the rest grey pixels row by row.
-// A cleaned page holds only ink and paper and no area left to fill.
+// the width, the second the gap to close, the third the page size the sizes
+// are taken from (the page's own or a smaller one, whose sizes are smaller),
+// the rest grey pixels row by row. A cleaned page holds only ink and paper
+// and no area left to fill.
 #include "fuzz_support.h"
 
 #include "clean_page.h"
+#include "drawing.h"
+#include "page_fit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,19 +47,21 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 3)
+    if (size < 4)
         return 0;
     const int width = 1 + data[0] % kMaxSide;
     const int gap = data[1] % (importer::kMaxGap + 1);
-    if (size - 2 < static_cast<std::size_t>(width))
+    const importer::Sizes sizes = importer::sizesOnPage(importer::kCleaningSize / (1 + data[2] % 4));
+    if (size - 3 < static_cast<std::size_t>(width))
         return 0;
-    QImage lines = importer::linesFromGrey(greyPicture(data + 2, size - 2, width));
+    QImage lines = importer::linesFromGrey(greyPicture(data + 3, size - 3, width), sizes);
     if (lines.isNull())
         return 0;
-    fuzz::check(onlyInkAndPaper(lines), "binarising left grey");
-    const importer::Cleaning cleaning = importer::cleanLines(lines, gap);
+    fuzz::check(onlyInkAndPaper(lines), "finding the lines left grey");
+    const importer::Cleaning cleaning = importer::cleanLines(lines, gap, sizes);
     fuzz::check(onlyInkAndPaper(lines), "cleaning left grey");
     fuzz::check(cleaning.areas == importer::countAreas(lines), "the areas counted differ");
-    fuzz::check(importer::fillSmallAreas(lines) == 0, "a cleaned page still has an area too small to fill");
+    fuzz::check(importer::fillSmallAreas(lines, sizes.minAreaPixels, sizes.minAreaWidth) == 0,
+                "a cleaned page still has an area too small to fill");
     return 0;
 }

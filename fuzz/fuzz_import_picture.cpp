@@ -4,6 +4,8 @@
 
 #include "page_fit.h"
 #include "picture_input.h"
+#include "sheet.h"
+#include "working_picture.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -41,11 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(QRect(QPoint(0, 0), kSmallPage).contains(where), "a picture was placed off the page");
     const QImage source = importer::renderPicture(picture, where.size());
     fuzz::check(source.size() == where.size(), "a picture was rendered at the wrong size");
+    const importer::WorkingPicture working = importer::workingPicture(source, where.size() / 2 + QSize(1, 1));
+    if (const std::optional<importer::Sheet> sheet = importer::findSheet(working.tone)) {
+        const QImage sheetOnly = importer::cutOutSheet(source, *sheet, 2.0);
+        fuzz::check(sheetOnly.width() <= source.width() && sheetOnly.height() <= source.height(),
+                    "a sheet was cut out larger than its photo");
+    }
     QImage lines = importer::linesAtSize(source, where.size());
     if (lines.isNull())
         return 0;
     fuzz::check(lines.size() == where.size(), "the lines have the wrong size");
-    importer::cleanLines(lines, importer::kDefaultGap);
+    importer::cleanLines(lines, importer::kDefaultGap, importer::pageSizes());
     const QImage page = lines.convertToFormat(QImage::Format_RGB32);
     fuzz::check(onlyBlackAndWhite(page), "a page holds grey");
     fuzz::check(importer::logoFromPage(page).size() == importer::kLogoSize, "a page's logo has the wrong size");

@@ -1,5 +1,5 @@
 // Pages and coloured copies: any bytes under a page's name go through the
-// program's picture loader, onto a canvas of another size, under both fills,
+// program's picture loader (which decodes only the book's formats), onto a canvas of another size, under both fills,
 // out as a coloured copy and back, which must return pixel for pixel.
 #include "fuzz_support.h"
 
@@ -26,6 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QImage page = platform::loadPicture(fuzz::scratchFile("1.gif", data, size));
     if (page.isNull())
         return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    fuzz::check(platform::isBookFormat(platform::pictureFormatOf(bytes)), "a page of a foreign format was decoded");
     fuzz::check(page.format() == QImage::Format_RGB32, "a page is not RGB32");
     if (!fuzz::smallEnough(page))
         return 0;

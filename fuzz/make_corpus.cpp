@@ -174,6 +174,35 @@ void drawings()
               "<text x='2' y='8' font-size='4'>a</text></svg>");
 }
 
+void svgDrawings()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    page({6, 4}).save(&buffer, "png");
+    const QByteArray open = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                            "width='40' height='30'>";
+    writeSeed("svg", "embedded.svg", open + "<image width='40' height='30' xlink:href='data:image/png;base64," +
+                                         png.toBase64() + "'/></svg>");
+    writeSeed("svg", "outside.svg", open + "<g><image width='9' height='9' xlink:href='/etc/hostname'/></g>"
+                                           "<use xlink:href='other.svg#a'/><a href='http://x/'><rect width='5' "
+                                           "height='5'/></a></svg>");
+    writeSeed("svg", "entity.svg", "<!DOCTYPE svg [<!ENTITY i \"<image href='x.png'/>\">]>" + open +
+                                       "&i;<rect id='r' width='3' height='3'/><use href='#r'/></svg>");
+}
+
+// Marker walks: baseline and progressive files, one with repeated scans.
+void jpegLayouts()
+{
+    const QImage tile = checks({16, 16}, QColor(180, 20, 40), QColor(20, 235, 250));
+    writeSeed("jpeg_layout", "baseline", encoded(tile, "jpeg", 80).mid(2));
+    const QByteArray progressive = encoded(tile, "jpeg", 80, true);
+    writeSeed("jpeg_layout", "progressive", progressive.mid(2));
+    const qsizetype last = progressive.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = progressive.mid(last, progressive.size() - 2 - last);
+    writeSeed("jpeg_layout", "repeated", progressive.mid(2, last - 2) + scan + scan + scan + "\xFF\xD9");
+}
+
 // The cleaning target's own layout: width, gap, then grey pixels.
 void linePictures()
 {
@@ -206,6 +235,8 @@ int main(int argc, char* argv[])
     backgrounds();
     configurations();
     drawings();
+    svgDrawings();
+    jpegLayouts();
     linePictures();
     return allWritten ? 0 : 1;
 }

@@ -28,6 +28,8 @@ void Form1::Image2_Click(int Index)
     Trivolen1->hide();
     UseColour = true;
     TextureStepping = false;
+    // The animation covers the clicked icon and nothing beside it.
+    Trivolen1->setPlace(Image2[Index]->size());
     Trivolen1->setFile(ProgramPath(kToolFiles[Index]));
     for (int i = 0; i < static_cast<int>(Image2.size()); ++i)
         Image2[i]->setHidden(i == Index);

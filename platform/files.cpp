@@ -1,5 +1,7 @@
-// File lookup, deletion, first-line reading and sorted folder listings.
+// File lookup, first-line reading and sorted folder listings.
 #include "platform/files.h"
+
+#include "platform/plain_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -91,22 +93,9 @@ QString fileLookup(const QString& fullPath)
     return info.fileName();
 }
 
-bool deleteFile(const QString& fullPath)
-{
-    if (!isPlainFile(QFile::encodeName(fullPath)))
-        return false;
-    return QFile::remove(fullPath);
-}
-
 QString readFirstLine(const QString& fullPath)
 {
-    if (!isPlainFile(QFile::encodeName(fullPath)))
-        return {};
-    QFile file(fullPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kFirstLineLimit);
-    return decodeLine(bytes);
+    return decodeLine(readPlainFilePrefix(fullPath, kFirstLineLimit).bytes);
 }
 
 QStringList listPlainFiles(const QString& folder)

@@ -11,12 +11,9 @@ namespace platform {
 // included, on every file system) exists at `fullPath`, else an empty text.
 QString fileLookup(const QString& fullPath);
 
-// Deletes a plain file; false when it could not be deleted.
-bool deleteFile(const QString& fullPath);
-
 // The first line of a text file without its line end ("\n", "\r\n" or "\r").
-// A missing, unreadable, non-plain or empty file gives an empty text. Reads at
-// most the first 64 KiB.
+// A missing, unreadable, non-plain (a pipe, a device) or empty file gives an
+// empty text. Reads at most the first 64 KiB.
 QString readFirstLine(const QString& fullPath);
 
 // The plain files of `folder` (no folders, no hidden files), sorted by name in

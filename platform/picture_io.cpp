@@ -1,12 +1,15 @@
-// Reading pictures within size limits, refusing truncated files, and writing BMP copies through a temporary file.
+// Reading pictures of known formats within size and work limits, refusing
+// truncated files, and writing BMP copies through a temporary file.
 #include "platform/picture_io.h"
 
+#include "platform/jpeg_scans.h"
+#include "platform/plain_file.h"
+
 #include <QBuffer>
-#include <cstdlib>
-#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -100,22 +103,18 @@ bool gifComplete(const QByteArray& b)
     return false;
 }
 
-// Complete when an end-of-image marker follows the last start-of-scan marker.
-bool jpegComplete(const QByteArray& b)
+bool looksComplete(const QByteArray& b, PictureFormat format)
 {
-    const qsizetype scan = b.lastIndexOf("\xFF\xDA");
-    return scan >= 0 && b.lastIndexOf("\xFF\xD9") > scan;
-}
-
-bool looksComplete(const QByteArray& b)
-{
-    if (b.startsWith("BM"))
+    switch (format) {
+    case PictureFormat::Bmp:
         return bmpComplete(b);
-    if (b.startsWith("GIF8"))
+    case PictureFormat::Gif:
         return gifComplete(b);
-    if (b.startsWith("\xFF\xD8\xFF"))
-        return jpegComplete(b);
-    return true; // PNG and ICO readers fail on cut-off files themselves
+    case PictureFormat::Jpeg:
+        return jpegLayout(b).complete;
+    default:
+        return true; // the PNG and ICO readers fail on cut-off files themselves
+    }
 }
 
 bool acceptableSize(QSize size)
@@ -136,36 +135,116 @@ QImage onWhite(const QImage& image)
     return flat;
 }
 
-QImage decode(const QByteArray& bytes)
+QByteArray readerFormat(PictureFormat format)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
+    switch (format) {
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Ico:
+        return "ico";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+// A reader of `bytes` that uses the decoder of `format` and no other plugin.
+class OneFormatReader {
+public:
+    OneFormatReader(const QByteArray& bytes, PictureFormat format) : reader_(&buffer_, readerFormat(format))
+    {
+        buffer_.setData(bytes);
+        reader_.setAutoDetectImageFormat(false);
+        reader_.setDecideFormatFromContent(false);
+        reader_.setAllocationLimit(kAllocationLimitMiB);
+        opened_ = buffer_.open(QIODevice::ReadOnly);
+    }
+    QImageReader* get() { return opened_ ? &reader_ : nullptr; }
+
+private:
+    QBuffer buffer_;
+    QImageReader reader_;
+    bool opened_ = false;
+};
+
+// `scaledSize`, when valid, is the size to decode to, whatever the picture's own.
+QImage decode(const QByteArray& bytes, PictureFormat format, QSize scaledSize)
+{
+    OneFormatReader one(bytes, format);
+    QImageReader* reader = one.get();
+    if (reader == nullptr || !reader->canRead())
         return {};
-    // The content decides, so a page saved under the wrong extension still opens.
-    QImageReader reader(&buffer);
-    reader.setAllocationLimit(kAllocationLimitMiB);
-    if (!reader.canRead())
-        return {};
-    const QSize size = reader.size();
+    const QSize size = reader->size();
+    if (scaledSize.isValid())
+        reader->setScaledSize(scaledSize);
     // A reader that cannot tell the size beforehand is still bounded by the allocation limit.
-    if (size.isValid() && !acceptableSize(size))
+    else if (size.isValid() && !acceptableSize(size))
         return {};
-    const QImage image = reader.read();
+    // A JPEG with thousands of (even empty) scans takes the decoder seconds.
+    if (format == PictureFormat::Jpeg &&
+        !jpegWorkAcceptable(jpegLayout(bytes).scans, scaledSize.isValid() ? scaledSize : size))
+        return {};
+    const QImage image = reader->read();
     return acceptableSize(image.size()) ? image : QImage();
+}
+
+// Writes straight into the file: a canvas is megabytes, better not copied first.
+platform::OwnedFolder::Writer bmpWriter(const QImage& image)
+{
+    return [&image](QIODevice& device) {
+        // 32-bit images are written as 24-bit BMP; other formats would keep their palette.
+        const QImage rgb =
+            image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+        return !rgb.isNull() && rgb.save(&device, "BMP");
+    };
 }
 
 } // namespace
 
-QImage loadPicture(const QString& path, bool keepAlpha)
+bool jpegWorkAcceptable(int scans, QSize size)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    return scans <= kMaxJpegScans && qint64(scans) * size.width() * size.height() <= kMaxJpegScanPixels;
+}
+
+PictureFormat pictureFormatOf(const QByteArray& bytes)
+{
+    if (bytes.startsWith("BM"))
+        return PictureFormat::Bmp;
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return PictureFormat::Gif;
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return PictureFormat::Jpeg;
+    if (bytes.startsWith(QByteArrayView("\0\0\1\0", 4)))
+        return PictureFormat::Ico;
+    if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        return PictureFormat::Png;
+    return PictureFormat::Unknown;
+}
+
+QSize announcedSize(const QByteArray& bytes, PictureFormat format)
+{
+    OneFormatReader one(bytes, format);
+    return one.get() != nullptr ? one.get()->size() : QSize();
+}
+
+bool isBookFormat(PictureFormat format)
+{
+    return format == PictureFormat::Bmp || format == PictureFormat::Gif || format == PictureFormat::Jpeg ||
+           format == PictureFormat::Ico;
+}
+
+QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha, QSize scaledSize)
+{
+    Q_ASSERT(format == pictureFormatOf(bytes));
+    if (format == PictureFormat::Unknown || !looksComplete(bytes, format))
         return {};
-    const QByteArray bytes = file.readAll();
-    if (!looksComplete(bytes))
-        return {};
-    const QImage image = decode(bytes);
+    const QImage image = decode(bytes, format, scaledSize);
     if (image.isNull())
         return {};
     if (!image.hasAlphaChannel())
@@ -175,39 +254,45 @@ QImage loadPicture(const QString& path, bool keepAlpha)
     return onWhite(image);
 }
 
+QImage loadPicture(const QString& path, bool keepAlpha)
+{
+    const FileContent file = readPlainFile(path, kMaxFileBytes);
+    if (!file.ok())
+        return {};
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    return isBookFormat(format) ? decodePicture(file.bytes, format, keepAlpha) : QImage();
+}
+
+bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative)
+{
+    return !image.isNull() && folder.replaceFile(relative, bmpWriter(image)).ok();
+}
+
+QImage loadPictureScaled(const QString& path, QSize scaledSize)
+{
+    Q_ASSERT(acceptableSize(scaledSize));
+    const FileContent file = readPlainFile(path, kMaxFileBytes);
+    if (!file.ok())
+        return {};
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    return isBookFormat(format) ? decodePicture(file.bytes, format, false, scaledSize) : QImage();
+}
+
 QSize pictureSize(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
-        return {};
     // Every format's header, colour tables included, lies well within this.
-    QBuffer buffer;
-    buffer.setData(file.read(kHeaderBytes));
-    if (!buffer.open(QIODevice::ReadOnly))
+    const FileContent file = readPlainFilePrefix(path, kHeaderBytes);
+    if (!file.ok())
         return {};
-    QImageReader reader(&buffer);
-    const QSize size = reader.canRead() ? reader.size() : QSize();
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    const QSize size = isBookFormat(format) ? announcedSize(file.bytes, format) : QSize();
     return acceptableSize(size) ? size : QSize();
 }
 
 bool saveBmpAtomically(const QImage& image, const QString& path)
 {
-    if (image.isNull())
-        return false;
-    // 32-bit images are written as 24-bit BMP; other formats would keep their palette.
-    const QImage rgb = image.format() == QImage::Format_RGB32
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB32);
-    if (rgb.isNull())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!rgb.save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QFileInfo info(path);
+    return saveBmp(image, OwnedFolder(info.path()), info.fileName());
 }
 
 } // namespace platform

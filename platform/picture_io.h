@@ -1,6 +1,9 @@
 // Reading pictures from disk and writing coloured copies safely.
 #pragma once
 
+#include "platform/owned_folder.h"
+
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -10,19 +13,58 @@ namespace platform {
 // Limits on a picture the program agrees to decode.
 inline constexpr int kMaxPictureSide = 16384;
 inline constexpr qint64 kMaxPicturePixels = 40'000'000;
+// A JPEG is decoded once per scan: a progressive file has about ten. The work
+// of a picture is bounded by its scans, and by its scans times its pixels
+// (sixteen full scans of the largest picture accepted).
+inline constexpr int kMaxJpegScans = 64;
+inline constexpr qint64 kMaxJpegScanPixels = 16 * kMaxPicturePixels;
 
-// Loads BMP, GIF (first frame), JPEG, PNG or ICO. A missing, unreadable,
-// truncated or oversized picture gives a null image. The result is
-// Format_RGB32 (alpha dropped onto white) unless `keepAlpha`.
+// Whether a JPEG of `size` with `scans` scans is within the limits above.
+bool jpegWorkAcceptable(int scans, QSize size);
+
+// The picture formats the program knows, told by their first bytes.
+enum class PictureFormat { Unknown, Bmp, Gif, Jpeg, Ico, Png };
+
+PictureFormat pictureFormatOf(const QByteArray& bytes);
+
+// The size a picture's header announces, read by the decoder of `format`
+// only; invalid when it cannot be told.
+QSize announcedSize(const QByteArray& bytes, PictureFormat format);
+
+// The formats of the book (its pages, copies, logos, palettes, textures, tool
+// pictures and background): BMP, GIF, JPEG and ICO. Nothing else is decoded
+// from the program folder, whatever a file's name says.
+bool isBookFormat(PictureFormat format);
+
+// Decodes `bytes`, which pictureFormatOf() found to be `format`, with that
+// format's decoder only. A truncated, oversized or too costly picture (see
+// the JPEG limits) gives a null image. The result is Format_RGB32 (alpha
+// dropped onto white) unless `keepAlpha` (then Format_ARGB32 when the picture
+// has transparency). A valid `scaledSize` (within the limits) is the size the
+// reader resamples to while it decodes, whatever the picture's own.
+QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlpha = false,
+                     QSize scaledSize = QSize());
+
+// Reads a plain file (see readPlainFile) and decodes it when it holds a
+// picture of the book's formats; anything else gives a null image.
 QImage loadPicture(const QString& path, bool keepAlpha = false);
 
-// The size of the picture in a file, read from its header without decoding
-// it; an invalid size when the file is missing, unreadable or oversized.
+// The size of the picture in a plain file of the book's formats, read from
+// its header without decoding it; an invalid size when the file is missing,
+// not a picture or beyond the limits.
 QSize pictureSize(const QString& path);
 
-// Writes `image` as a 24-bit Windows BMP. The file is written to a temporary
-// file beside the target and renamed over it only when complete, so a failure
-// leaves any earlier file untouched. Returns false on failure.
+// loadPicture() of a picture larger than the limits, resampled to
+// `scaledSize` (within them) by the reader while it decodes, so that the
+// whole picture is never held in memory (JPEG decodes at that size directly).
+QImage loadPictureScaled(const QString& path, QSize scaledSize);
+
+// Writes `image` as a 24-bit Windows BMP at `relative` below `folder`, as
+// OwnedFolder::replaceFile writes (complete or not at all, never through a
+// link). Returns false on failure, leaving any earlier file as it was.
+bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative);
+
+// saveBmp into the folder that holds `path`, trusted as named.
 bool saveBmpAtomically(const QImage& image, const QString& path);
 
 } // namespace platform

@@ -1,9 +1,11 @@
-// Fire-and-forget sounds: one cached QSoundEffect per file, owned by the application object.
+// Fire-and-forget sounds: one cached QSoundEffect per file, owned by the
+// application object, playing a sealed in-memory copy of the checked file.
 #include "platform/sound.h"
 
+#include "platform/descriptor.h"
+#include "platform/plain_file.h"
+
 #include <QAudioDevice>
-#include <QFile>
-#include <QtEndian>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -12,36 +14,79 @@
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <QtEndian>
+
+#include <fcntl.h>
+#include <sys/mman.h>
 
 namespace platform {
 namespace {
 
-QHash<QString, QPointer<QSoundEffect>>& effects()
+constexpr qint64 kMaxWaveBytes = 32 * 1024 * 1024;
+
+// The checked bytes of one sound in a sealed memory file, and the effect
+// that plays them. The effect opens the file by its name in /proc, which
+// names this very file while it is open: nothing on disk can be swapped in
+// after the check (a pipe, a cut-off file), and the seals forbid any change
+// to the bytes. The effect's loader opens a descriptor of its own, so the
+// order in which the two go at the end does not matter.
+class SealedSound : public QObject {
+public:
+    SealedSound(Descriptor fd, const QString& path, QObject* parent) : QObject(parent), fd_(std::move(fd))
+    {
+        effect_ = new QSoundEffect(this);
+        effect_->setObjectName(path);
+        effect_->setSource(QUrl::fromLocalFile(QString("/proc/self/fd/%1").arg(fd_.get())));
+    }
+
+    QSoundEffect* effect() const { return effect_; }
+
+private:
+    Descriptor fd_;
+    QSoundEffect* effect_ = nullptr;
+};
+
+QHash<QString, QPointer<SealedSound>>& sounds()
 {
-    static QHash<QString, QPointer<QSoundEffect>> cache;
+    static QHash<QString, QPointer<SealedSound>> cache;
     return cache;
 }
 
+// A read-only memory file holding `bytes`; not valid when one cannot be made.
+Descriptor sealedCopy(const QByteArray& bytes)
+{
+    Descriptor fd(::memfd_create("tintaro-sound", MFD_CLOEXEC | MFD_ALLOW_SEALING));
+    const int seals = F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL;
+    if (fd.valid() && (!writeAll(fd.get(), bytes) || ::fcntl(fd.get(), F_ADD_SEALS, seals) != 0))
+        fd.reset();
+    return fd;
+}
+
+// The effect for the sound at `path` (an absolute path), made on first use;
+// null when the file is not a playable plain WAV file.
 QSoundEffect* effectFor(const QString& path)
 {
-    QPointer<QSoundEffect>& effect = effects()[path];
-    if (!effect) {
-        effect = new QSoundEffect(QCoreApplication::instance());
-        effect->setSource(QUrl::fromLocalFile(path));
-    }
-    return effect;
+    QPointer<SealedSound>& sound = sounds()[path];
+    if (sound)
+        return sound->effect();
+    const FileContent file = readPlainFile(path, kMaxWaveBytes);
+    if (!file.ok() || !isPlayableWave(file.bytes))
+        return nullptr;
+    Descriptor fd = sealedCopy(file.bytes);
+    if (!fd.valid())
+        return nullptr;
+    sound = new SealedSound(std::move(fd), path, QCoreApplication::instance());
+    return sound->effect();
 }
 
 // A new sound cuts off the one playing, as only one sound plays at a time.
 void stopOthers(const QSoundEffect* keep)
 {
-    for (const QPointer<QSoundEffect>& effect : std::as_const(effects())) {
-        if (effect && effect != keep && effect->isPlaying())
-            effect->stop();
+    for (const QPointer<SealedSound>& sound : std::as_const(sounds())) {
+        if (sound && sound->effect() != keep && sound->effect()->isPlaying())
+            sound->effect()->stop();
     }
 }
-
-constexpr qint64 kMaxWaveBytes = 32 * 1024 * 1024;
 
 quint32 le32(const char* p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
@@ -58,12 +103,8 @@ bool isPcmFormat(const QByteArray& chunk)
 
 } // namespace
 
-bool isPlayableWave(const QString& path)
+bool isPlayableWave(const QByteArray& data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxWaveBytes)
-        return false;
-    const QByteArray data = file.readAll();
     if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE")
         return false;
     bool pcm = false;
@@ -84,15 +125,14 @@ bool isPlayableWave(const QString& path)
 void playSoundAsync(const QString& path)
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || !QFileInfo(path).isFile())
+    if (!app || path.isEmpty())
         return;
     Q_ASSERT(QThread::currentThread() == app->thread());
     if (QMediaDevices::audioOutputs().isEmpty())
         return;
-    const QString key = QFileInfo(path).absoluteFilePath();
-    if (!effects().contains(key) && !isPlayableWave(key))
+    QSoundEffect* effect = effectFor(QFileInfo(path).absoluteFilePath());
+    if (effect == nullptr)
         return;
-    QSoundEffect* effect = effectFor(key);
     stopOthers(effect);
     effect->play();
 }

@@ -1,19 +1,38 @@
-// tintaro-resources: lays out Tintaro's program folder with every shipped file.
+// tintaro-resources: lays out Tintaro's program folder with every shipped
+// file and, when a second folder is given, the desktop files installed
+// beside it (icons and the list of the book's files).
+#include "desktop_folder.h"
 #include "program_folder.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+
+namespace {
+
+bool reported(const resources::FolderReport& report, QTextStream& err)
+{
+    for (const QString& path : report.failures)
+        err << "tintaro-resources: could not write " << path << "\n";
+    return report.failures.isEmpty();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv); // the image writer plugins (JPEG) need it
+    // Image writers (JPEG) are plugins and the SVG painter needs fonts:
+    // both want a GUI application, which needs no display offscreen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    if (app.arguments().size() != 2) {
-        err << "usage: tintaro-resources <program folder>\n";
+    const QStringList args = app.arguments();
+    if (args.size() != 2 && args.size() != 3) {
+        err << "usage: tintaro-resources <program folder> [<desktop folder>]\n";
         return 2;
     }
-    const QStringList failures = resources::writeProgramFolder(app.arguments().at(1));
-    for (const QString& path : failures)
-        err << "tintaro-resources: could not write " << path << "\n";
-    return failures.isEmpty() ? 0 : 1;
+    const resources::FolderReport book = resources::writeProgramFolder(args.at(1));
+    bool ok = reported(book, err);
+    if (args.size() == 3)
+        ok = reported(resources::writeDesktopFolder(args.at(2), book.written), err) && ok;
+    return ok ? 0 : 1;
 }

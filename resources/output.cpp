@@ -47,4 +47,12 @@ QByteArray encodeImage(const QImage& image, const char* format, int quality)
     return bytes;
 }
 
+void FolderWriter::put(const QString& relative, const QByteArray& bytes)
+{
+    if ((bytes.isEmpty() && !relative.endsWith(".txt")) || !writeFile(folder_ + "/" + relative, bytes))
+        failures_ << relative;
+    else
+        written_ << relative;
+}
+
 } // namespace resources

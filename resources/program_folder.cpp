@@ -13,24 +13,6 @@
 namespace resources {
 namespace {
 
-class FolderWriter {
-public:
-    explicit FolderWriter(const QString& folder) : folder_(folder) {}
-
-    void put(const QString& relative, const QByteArray& bytes)
-    {
-        if (bytes.isEmpty() && !relative.endsWith(".txt"))
-            failures_ << relative;
-        else if (!writeFile(folder_ + "/" + relative, bytes))
-            failures_ << relative;
-    }
-    QStringList failures() const { return failures_; }
-
-private:
-    QString folder_;
-    QStringList failures_;
-};
-
 void writeBook(FolderWriter& out)
 {
     for (const BookSet& set : book()) {
@@ -65,13 +47,13 @@ void writeSoundsAndSettings(FolderWriter& out)
 
 } // namespace
 
-QStringList writeProgramFolder(const QString& folder)
+FolderReport writeProgramFolder(const QString& folder)
 {
     FolderWriter out(folder);
     writeBook(out);
     writePictures(out);
     writeSoundsAndSettings(out);
-    return out.failures();
+    return {out.written(), out.failures()};
 }
 
 } // namespace resources

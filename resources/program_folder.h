@@ -6,10 +6,15 @@
 
 namespace resources {
 
+// What a generator step wrote, by path relative to its folder.
+struct FolderReport {
+    QStringList written; // every file shipped, in the order written
+    QStringList failures; // the files that could not be written (none on success)
+};
+
 // Writes the book, logos, palettes, textures, tool animations, sounds,
 // background and configuration files below `folder`. Files the program
-// writes there itself (coloured copies of pages) are never touched. Returns
-// the paths that could not be written (empty on success).
-QStringList writeProgramFolder(const QString& folder);
+// writes there itself (coloured copies of pages) are never touched.
+FolderReport writeProgramFolder(const QString& folder);
 
 } // namespace resources

@@ -18,7 +18,7 @@ if [ $# -gt 0 ] && { [ "$1" = "--long" ] || [ "$1" = "--time" ]; }; then
   total="${2:?--long and --time take a number of seconds}"
   shift 2
 fi
-all_targets=(page palette texture icon animation background config import_picture clean_page)
+all_targets=(page palette texture icon animation background config import_picture clean_page svg jpeg_layout)
 targets=("${@:-${all_targets[@]}}")
 
 build=build/fuzz
@@ -37,7 +37,7 @@ rm -rf "$build/seeds"
 dictionary_of() {
   case "$1" in
     config|clean_page) ;;
-    import_picture) echo "-dict=fuzz/import.dict" ;;
+    import_picture|svg) echo "-dict=fuzz/import.dict" ;;
     *) echo "-dict=fuzz/pictures.dict" ;;
   esac
 }

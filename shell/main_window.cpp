@@ -52,6 +52,8 @@ void Form1::createControls()
     createImages();
     Trivolen1 = new Trivolen(this);
     Trivolen1->Move(3600, 4800, 1350, 1365);
+    // Its place at start is the fill tool's icon, which it covers.
+    Trivolen1->setPlace(Trivolen1->size());
 }
 
 void Form1::createPictureBoxes()

@@ -10,6 +10,7 @@
 #include "graphics/module1.h"
 #include "palette/trivolen.h"
 #include "platform/colour.h"
+#include "platform/owned_folder.h"
 #include "shell/controls.h"
 #include "shell/picture_box.h"
 
@@ -62,6 +63,9 @@ public:
     platform::ColourValue CurrentColour() const;
     // The program folder followed by a relative path ("/sonidos/sonido1.wav").
     QString ProgramPath(const QString& relative) const;
+    // The folder the coloured copies are written to and deleted from (today
+    // the program folder); nothing is written anywhere else.
+    platform::OwnedFolder WritableFolder() const { return platform::OwnedFolder(ProgramFolder); }
 
     // ---- Controls (design-time places in the window definition) ----
     PictureBox* Picture1 = nullptr; // the canvas, inside Picture5
@@ -175,6 +179,9 @@ private:
     // ---- catalogue/ private state ----
     // The folder of the current set's pages, or an empty text without a set name.
     QString pageFolder() const;
+    // The current page's coloured copy relative to the writable folder, or
+    // an empty text without a set name.
+    QString copyPath() const;
     // Puts a page picture in Picture8 as the picture of the current page,
     // whose drawing (the ".gif") is `drawing` in size.
     void holdPage(const QImage& page, QSize drawing);

@@ -123,16 +123,21 @@ void Form1::drawPenSizeBox()
 
 void Form1::ClearSavedPages()
 {
+    const platform::OwnedFolder writable = WritableFolder();
     for (int i = 0; i < File1.ListCount(); ++i) {
         const QString set = SetName(i);
         if (set.isEmpty())
             continue;
-        const QString folder = ProgramPath("/dibujos/" + set);
-        const platform::FolderListing listing(folder);
-        for (int n = 1; listing.contains(QString::number(n) + ".gif"); ++n) {
+        const QString pageFolder = ProgramPath("/dibujos/" + set);
+        const QString copyFolder = writable.path("dibujos/" + set);
+        const platform::FolderListing pages(pageFolder);
+        // One reading when pages and copies share their folder.
+        const platform::FolderListing copies = copyFolder == pageFolder ? pages : platform::FolderListing(copyFolder);
+        for (int n = 1; pages.contains(QString::number(n) + ".gif"); ++n) {
             const QString copy = QString::number(n) + ".bmp";
-            if (listing.contains(copy) && !platform::deleteFile(folder + "/" + copy))
-                continue; // a copy that cannot be deleted simply stays
+            // Never through a linked set folder; a copy that cannot be deleted simply stays.
+            if (copies.contains(copy) && !writable.removeFile("dibujos/" + set + "/" + copy).ok())
+                continue;
         }
     }
 }

@@ -128,9 +128,7 @@ void SessionTest::childColoursAPageAndLeaves()
 
     // The program folder as installed, the program in it.
     const testsupport::TestFolder folder(true);
-    QVERIFY(QFile::copy(TINTARO_EXECUTABLE, folder.file("tintaro")));
-    QVERIFY(QFile::setPermissions(folder.file("tintaro"),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    folder.installProgram(TINTARO_EXECUTABLE);
     const QString set = QDir(folder.file("logos")).entryList(QDir::Files, QDir::Name).first().chopped(4);
     const QString pages = folder.file("dibujos/" + set + "/");
     const QSize pageSize = platform::loadPicture(pages + "1.gif").size();

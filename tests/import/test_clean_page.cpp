@@ -1,6 +1,7 @@
 // The importer's picture cleaning, step by step, on small crafted line pictures.
 #include "clean_page.h"
 #include "components.h"
+#include "drawing.h"
 #include "line_pictures.h"
 #include "morphology.h"
 #include "page_fit.h"
@@ -146,8 +147,8 @@ void CleanPageTest::faintPixelsJoinOnlyTouchingInk()
                                                             "...#..."}));
     // The paper of a scan is rarely white: the thresholds follow it.
     const QImage scan = greyRows({{200, 200, 200, 200}, {200, 110, 165, 175}, {200, 200, 200, 200}});
-    QCOMPARE(rowsOf(linesFromGrey(scan)), QStringList({"....", ".##.", "...."}));
-    QVERIFY(linesFromGrey(greyRows({{20, 30}, {40, 50}})).isNull());
+    QCOMPARE(rowsOf(linesFromGrey(scan, pageSizes())), QStringList({"....", ".##.", "...."}));
+    QVERIFY(linesFromGrey(greyRows({{20, 30}, {40, 50}}), pageSizes()).isNull());
 }
 
 void CleanPageTest::specksAreRemoved()
@@ -349,13 +350,29 @@ void CleanPageTest::openEdgesAreClosedOnlyWhenNeeded()
     QImage page = blank({20, 6});
     setRect(page, {7, 2, 3, 1}, kInk);
     QVERIFY(!closeOpenEdges(page, placed));
+    setRect(page, {5, 3, 5, 1}, kInk); // a line running off the left edge encloses nothing
+    QVERIFY(!closeOpenEdges(page, placed));
     QVERIFY(!closeOpenEdges(page, page.rect()));
-    setRect(page, {5, 3, 5, 1}, kInk); // a line running off the picture's left edge
+    // A line across the picture: the smaller area above it is closed along
+    // the stretches where it meets the margins; the background below stays open.
+    page = blank({20, 6});
+    setRect(page, {5, 2, 10, 1}, kInk);
     QVERIFY(closeOpenEdges(page, placed));
     QCOMPARE(rowsOf(page), QStringList({".....##......##.....",
                                         ".....##......##.....",
-                                        ".....#####...##.....",
-                                        ".....#####...##.....",
+                                        ".....##########.....",
+                                        "....................",
+                                        "....................",
+                                        "...................."}));
+    // Areas of equal share all close: no background.
+    page = blank({20, 6});
+    setRect(page, {5, 3, 10, 1}, kInk);
+    setRect(page, {5, 2, 10, 1}, kInk);
+    QVERIFY(closeOpenEdges(page, placed));
+    QCOMPARE(rowsOf(page), QStringList({".....##......##.....",
+                                        ".....##......##.....",
+                                        ".....##########.....",
+                                        ".....##########.....",
                                         ".....##......##.....",
                                         ".....##......##....."}));
 }

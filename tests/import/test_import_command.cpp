@@ -1,6 +1,7 @@
 // The tintaro-import program as a parent runs it: numbering, new sets and
 // logos, messages and exit statuses, and bad input that changes nothing.
 #include "resources/gif_writer.h"
+#include "sample_drawings.h"
 #include "tools/import/page_fit.h"
 #include "tests/support/test_folder.h"
 
@@ -16,25 +17,9 @@ using testsupport::TestFolder;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = testsupport::ImportRun;
 
-Run import(const TestFolder& folder, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(testsupport::builtProgramFolder() + "/tintaro-import",
-                  QStringList{"--folder", folder.path()} + arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+Run import(const TestFolder& folder, const QStringList& arguments) { return testsupport::runImporter(folder, arguments); }
 
 // Every file and folder under `path` with a digest of its content.
 QMap<QString, QByteArray> snapshot(const QString& path)
@@ -140,6 +125,7 @@ private slots:
     void logoPictureIsFittedIn();
     void logoPictureReplacesTheSetsLogo();
     void closeWidensTheGapsClosed();
+    void photographsNeedForce();
     void notAProgramFolder();
     void failedWriteTakesBackWhatWasWritten();
     void helpDescribesTheOptions();
@@ -157,6 +143,9 @@ void ImportCommandTest::newSetGetsPagesAndALogo()
              qPrintable(run.out));
     QVERIFY2(run.out.contains("dibujos/mis dibujos %1/2.gif from " + folder.file("in/barco.bmp") + ": 4 areas, 0 gaps closed"),
              qPrintable(run.out));
+    // How much of each page is black: a few outlines, a few per cent.
+    const QRegularExpression black(": 3 areas, 0 gaps closed, ([1-9])% black\n");
+    QVERIFY2(black.match(run.out).hasMatch(), qPrintable(run.out));
     QVERIFY(run.out.contains("logos/mis dibujos %1.gif: logo made from page 1"));
     QVERIFY(run.out.contains("The set mis dibujos %1 has 2 pages now."));
     for (int n : {1, 2}) {
@@ -239,8 +228,8 @@ void ImportCommandTest::badPicturesChangeNothing_data()
                                                         << "the picture is damaged or incomplete";
     }
     QTest::newRow("40000 x 40000 PNG") << "enorme.png" << hugePng(40000)
-                                       << "the picture is too large (40000 x 40000 pixels; at most 16384 pixels "
-                                          "a side and 40 million in all)";
+                                       << "the picture is too large (40000 x 40000 pixels; at most 32768 pixels "
+                                          "a side and 160 million in all)";
     QTest::newRow("9 MiB SVG") << "enorme.svg"
                                << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><!--") +
                                       QByteArray(9 << 20, 'x') + "--></svg>"
@@ -374,6 +363,23 @@ void ImportCommandTest::closeWidensTheGapsClosed()
              qPrintable(run.out));
 }
 
+void ImportCommandTest::photographsNeedForce()
+{
+    const TestFolder folder = programFolder();
+    folder.writeImage("in/casa.png", drawing(1));
+    folder.writeImage("in/foto.jpg", sampledrawings::colourPhoto().picture);
+    const auto before = snapshot(folder.path());
+    Run run = import(folder, {"--set", "fotos", folder.file("in/casa.png"), folder.file("in/foto.jpg")});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(folder.file("in/foto.jpg") + ": looks like a photograph or a painting"), qPrintable(run.err));
+    QVERIFY(run.err.contains("add --force to import it anyway"));
+    QVERIFY(run.err.contains("nothing was added"));
+    QCOMPARE(snapshot(folder.path()), before);
+    run = import(folder, {"--set", "fotos", "--force", folder.file("in/casa.png"), folder.file("in/foto.jpg")});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains("The set fotos has 2 pages now."));
+}
+
 void ImportCommandTest::notAProgramFolder()
 {
     const TestFolder folder;
@@ -404,7 +410,7 @@ void ImportCommandTest::helpDescribesTheOptions()
     const TestFolder folder = programFolder();
     const Run run = import(folder, {"--help"});
     QCOMPARE(run.status, 0);
-    for (const char* option : {"--set <name>", "--logo <picture>", "--close <n>", "--folder <folder>"})
+    for (const char* option : {"--set <name>", "--logo <picture>", "--close <n>", "--folder <folder>", "--force"})
         QVERIFY2(run.out.contains(option), option);
 }
 

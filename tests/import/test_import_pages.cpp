@@ -5,6 +5,7 @@
 #include "line_pictures.h"
 #include "page_fit.h"
 #include "picture_input.h"
+#include "sample_drawings.h"
 
 #include "platform/stretch.h"
 
@@ -18,26 +19,14 @@
 using namespace importer;
 using linepictures::fillLeak;
 using linepictures::scaledSeeds;
+using sampledrawings::Drawing;
+using sampledrawings::noise;
+using sampledrawings::seedsOnPage;
 
 namespace {
 
 // The canvas of a 1024 x 768 screen.
 constexpr QSize kSmallCanvas(823, 686);
-
-struct Drawing {
-    QImage picture;
-    QList<QPoint> seeds; // one inside each area, in the picture's pixels
-};
-
-QList<QPoint> onPage(const QList<QPoint>& seeds, QSize picture)
-{
-    const QRect where = placement(picture, kPageSize);
-    QList<QPoint> mapped;
-    for (const QPoint p : seeds)
-        mapped << where.topLeft() + QPoint(int(qint64(p.x()) * where.width() / picture.width()),
-                                           int(qint64(p.y()) * where.height() / picture.height()));
-    return mapped;
-}
 
 PictureFile saved(const QTemporaryDir& dir, const QString& name, const QImage& picture, int quality = -1)
 {
@@ -99,14 +88,6 @@ Drawing gappedBoxes(int wideGap)
     return d;
 }
 
-double noise(QRandomGenerator& random, double spread)
-{
-    double sum = 0;
-    for (int i = 0; i < 4; ++i)
-        sum += random.bounded(2.0) - 1.0;
-    return sum * spread * 0.87;
-}
-
 // A photo-like scan at twice the page's size: warm, uneven, noisy paper;
 // soft dark lines; dust; one gap of 6 scan pixels (3 on the page).
 Drawing drawNoisyScan()
@@ -155,7 +136,7 @@ void checkPage(const Page& page, const Drawing& drawing, int areas)
     QCOMPARE(linepictures::rowsOf(grey).join("").count('?'), 0);
     QCOMPARE(page.cleaning.areas, areas);
     QCOMPARE(countAreas(grey), areas);
-    const QList<QPoint> seeds = onPage(drawing.seeds, drawing.picture.size());
+    const QList<QPoint> seeds = seedsOnPage(drawing.seeds, drawing.picture.size());
     const QString leak = fillLeak(page.image, seeds);
     QVERIFY2(leak.isEmpty(), qPrintable("on the page: " + leak));
     const QImage canvas = platform::stretchKeepingDark(page.image, kSmallCanvas);
@@ -200,7 +181,7 @@ void ImportPagesTest::gapsOfOneToFourPixelsClose()
     QCOMPARE(open.cleaning.gapsClosed, 0);
     const Page page = makePage(file);
     QCOMPARE(page.cleaning.gapsClosed, 4);
-    const QString leak = fillLeak(page.image, onPage(boxes.seeds.mid(0, 5), kCleaningSize));
+    const QString leak = fillLeak(page.image, seedsOnPage(boxes.seeds.mid(0, 5), kCleaningSize));
     QVERIFY2(leak.isEmpty(), qPrintable(leak));
     QCOMPARE(page.cleaning.areas, 5); // the box with the 6-pixel gap stays open
 }

@@ -61,7 +61,7 @@ void PaletteSwitchTest::theNameTestIsCaseSensitiveAndIgnoresTheExtension()
         // Only the logo's name matters here; the set needs no pages.
         testsupport::TestFolder folder;
         testsupport::addColouringBasics(folder);
-        testsupport::writePng(folder, QString("logos/") + logo, whitePage());
+        testsupport::writeBmp(folder, QString("logos/") + logo, whitePage());
         Form1 form(folder.path());
         verifySmall(form, small);
     }
@@ -74,7 +74,7 @@ void PaletteSwitchTest::aSetWithoutAUsableNameGetsTheSmallPalette()
     f.form->SetIndex = 5; // no such entry
     f.form->SwitchPalette();
     verifySmall(*f.form, true);
-    testsupport::writePng(f.folder, "logos/abc", whitePage());
+    testsupport::writeBmp(f.folder, "logos/abc", whitePage());
     f.form->File1.setPath(f.folder.file("logos"));
     f.form->SetIndex = 0; // "abc" sorts first and is too short to cut
     f.form->SwitchPalette();

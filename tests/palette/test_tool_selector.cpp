@@ -1,4 +1,5 @@
 // The three tool icons, the animation over the active one and the pen-size box.
+#include "resources/gif_writer.h"
 #include "tests/support/colouring_form.h"
 
 using testsupport::ColouringForm;
@@ -36,6 +37,7 @@ private slots:
     void theIconsAreLoaded();
     void clickingAnIconChoosesItsTool();
     void aMissingIconStaysEmptyAndStillWorks();
+    void largeAnimationsAreDrawnInsideTheirPlace();
 };
 
 void ToolSelectorTest::theIconsAreLoaded()
@@ -75,6 +77,40 @@ void ToolSelectorTest::aMissingIconStaysEmptyAndStillWorks()
     QCOMPARE(form.CurrentTool, std::int16_t(1));
     QVERIFY(!form.Picture4->isHidden());
     QCOMPARE(form.Trivolen1->pos(), form.Image2[1]->pos());
+}
+
+// Frames larger than the icon they cover are scaled down into its place,
+// keeping their shape: the magnifier, printer and texture box stay clear.
+void ToolSelectorTest::largeAnimationsAreDrawnInsideTheirPlace()
+{
+    testsupport::TestFolder folder;
+    testsupport::addColouringBasics(folder);
+    folder.addSet("animales.gif", {whitePage()});
+    std::vector<QImage> frames;
+    for (const QColor colour : {Qt::red, Qt::green, Qt::blue}) {
+        QImage frame(400, 300, QImage::Format_RGB32);
+        frame.fill(colour);
+        frames.push_back(frame);
+    }
+    for (const char* name : {"gifs/pato.gif", "gifs/lapiz.gif"})
+        folder.writeText(name, resources::encodeAnimatedGif(frames, 5));
+    Form1 form(folder.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto fitted = [](QSize place) { return QSize(400, 300).scaled(place, Qt::KeepAspectRatio); };
+    QCOMPARE(form.Trivolen1->size(), fitted(form.Image2[0]->size()));
+    form.Image2_Click(1);
+    QCOMPARE(form.Trivolen1->size(), fitted(form.Image2[1]->size()));
+    QVERIFY(form.Image2[1]->geometry().contains(form.Trivolen1->geometry()));
+    for (const QWidget* neighbour : {static_cast<QWidget*>(form.Command7), static_cast<QWidget*>(form.Command8),
+                                     static_cast<QWidget*>(form.Picture7), static_cast<QWidget*>(form.Picture4)})
+        QVERIFY(!form.Trivolen1->geometry().intersects(neighbour->geometry()));
+    // What shows is the animation, whole, scaled down.
+    QVERIFY(form.Trivolen1->isPlaying());
+    const QImage shown = form.Trivolen1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), form.Trivolen1->size());
+    for (const QPoint at : {QPoint(0, 0), QPoint(shown.width() - 1, shown.height() - 1)})
+        QVERIFY(QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}).contains(shown.pixel(at)));
 }
 
 QTEST_MAIN(ToolSelectorTest)

@@ -1,5 +1,6 @@
 // Loading pictures (whole, cut off, oversized, transparent) and the atomic BMP save.
 #include "platform/picture_io.h"
+#include "tests/support/hostile_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -72,7 +73,9 @@ class TestPictureIo : public QObject {
 private slots:
     void init();
     void bmpRoundTripIsExact();
-    void otherFormatsLoadAsRgb32();
+    void bookFormatsLoadAsRgb32();
+    void otherFormatsAreRefusedWhateverTheirName_data();
+    void otherFormatsAreRefusedWhateverTheirName();
     void gifGivesItsFirstFrame();
     void transparencyGoesOntoWhiteUnlessKept();
     void brokenFilesGiveNull_data();
@@ -115,14 +118,14 @@ void TestPictureIo::bmpRoundTripIsExact()
     QCOMPARE(back, picture);
 }
 
-void TestPictureIo::otherFormatsLoadAsRgb32()
+void TestPictureIo::bookFormatsLoadAsRgb32()
 {
     const QImage picture = noise(16, 9, 2);
-    writeBytes("page.png", encoded(picture, "PNG"));
-    QCOMPARE(loadPicture(path("page.png")), picture);
-    // The content decides, not the extension.
-    writeBytes("page.gif", encoded(picture, "PNG"));
+    // The content decides among the book's formats, not the extension.
+    writeBytes("page.gif", encoded(picture, "BMP"));
     QCOMPARE(loadPicture(path("page.gif")), picture);
+    writeBytes("icon.ico", encoded(picture, "ICO"));
+    QCOMPARE(loadPicture(path("icon.ico")), picture);
     writeBytes("photo.jpg", encoded(picture, "JPG"));
     const QImage jpeg = loadPicture(path("photo.jpg"));
     QCOMPARE(jpeg.size(), picture.size());
@@ -131,6 +134,33 @@ void TestPictureIo::otherFormatsLoadAsRgb32()
     grey.fill(77);
     writeBytes("grey.bmp", encoded(grey, "BMP"));
     QCOMPARE(loadPicture(path("grey.bmp")).pixel(4, 3), qRgb(77, 77, 77));
+}
+
+// Wherever a picture is expected, only BMP, GIF, JPEG and ICO are decoded:
+// an SVG could draw any readable file onto the canvas, and the other
+// decoders are more code the book never needs.
+void TestPictureIo::otherFormatsAreRefusedWhateverTheirName_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QImage picture = noise(16, 9, 3);
+    QTest::newRow("png") << encoded(picture, "PNG");
+    QTest::newRow("tiff") << encoded(picture, "TIFF");
+    QTest::newRow("webp") << encoded(picture, "WEBP");
+    QTest::newRow("svg") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10'>"
+                                       "<rect width='20' height='10' fill='red'/></svg>");
+    QTest::newRow("svg reaching for a file") << testsupport::svgWithImage(QFINDTESTDATA("test_picture_io.cpp"));
+    // A TGA header: no magic of its own, so content sniffing falls back on it.
+    QTest::newRow("tga") << QByteArray("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0\x18\0\xFF\0\0", 21);
+}
+
+void TestPictureIo::otherFormatsAreRefusedWhateverTheirName()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(!bytes.isEmpty());
+    for (const char* name : {"1.gif", "1.bmp", "fondo.jpg", "icon.ico"}) {
+        writeBytes(name, bytes);
+        QVERIFY2(loadPicture(path(name)).isNull(), name);
+    }
 }
 
 void TestPictureIo::gifGivesItsFirstFrame()
@@ -166,8 +196,8 @@ void TestPictureIo::transparencyGoesOntoWhiteUnlessKept()
     QCOMPARE(kept.pixel(2, 0), qRgba(255, 0, 0, 255));
     QImage half(1, 1, QImage::Format_ARGB32);
     half.setPixel(0, 0, qRgba(0, 0, 0, 128));
-    writeBytes("half.png", encoded(half, "PNG"));
-    const QRgb blended = loadPicture(path("half.png")).pixel(0, 0);
+    writeBytes("half.ico", encoded(half, "ICO"));
+    const QRgb blended = loadPicture(path("half.ico")).pixel(0, 0);
     QVERIFY(qAbs(qRed(blended) - 127) <= 1 && qRed(blended) == qBlue(blended));
 }
 
@@ -184,6 +214,7 @@ void TestPictureIo::brokenFilesGiveNull_data()
     QTest::newRow("bmp header only") << bmp.left(54);
     QTest::newRow("png cut short") << png.left(png.size() / 2);
     QTest::newRow("jpeg cut short") << jpg.left(jpg.size() * 9 / 10);
+    QTest::newRow("jpeg of 5000 scans") << testsupport::scanBombJpeg();
     QTest::newRow("gif header only") << QByteArray("GIF89a\x07\x00\x05\x00\x00\x00\x00", 13);
 }
 
@@ -195,23 +226,27 @@ void TestPictureIo::brokenFilesGiveNull()
     QVERIFY(loadPicture(path("missing.gif")).isNull());
     QVERIFY(QDir(dir_->path()).mkdir("folder.gif"));
     QVERIFY(loadPicture(path("folder.gif")).isNull());
+    QVERIFY(testsupport::makePipe(path("pipe.gif")));
+    QVERIFY(loadPicture(path("pipe.gif")).isNull());
+    QVERIFY(QFile::link("/dev/zero", path("zero.gif")));
+    QVERIFY(loadPicture(path("zero.gif")).isNull());
 }
 
 void TestPictureIo::oversizedPicturesAreRefused()
 {
-    // Small files that would decode into too many pixels, or too long a side.
+    // Files that would decode into too many pixels, or too long a side.
     QImage tooMany(7000, 7000, QImage::Format_Mono);
     tooMany.fill(1);
-    writeBytes("many.png", encoded(tooMany, "PNG"));
-    QVERIFY(loadPicture(path("many.png")).isNull());
+    writeBytes("many.bmp", encoded(tooMany, "BMP"));
+    QVERIFY(loadPicture(path("many.bmp")).isNull());
     QImage tooLong(kMaxPictureSide + 1, 1, QImage::Format_Mono);
     tooLong.fill(0);
-    writeBytes("long.png", encoded(tooLong, "PNG"));
-    QVERIFY(loadPicture(path("long.png")).isNull());
+    writeBytes("long.bmp", encoded(tooLong, "BMP"));
+    QVERIFY(loadPicture(path("long.bmp")).isNull());
     QImage longest(kMaxPictureSide, 1, QImage::Format_Mono);
     longest.fill(0);
-    writeBytes("longest.png", encoded(longest, "PNG"));
-    QCOMPARE(loadPicture(path("longest.png")).width(), kMaxPictureSide);
+    writeBytes("longest.bmp", encoded(longest, "BMP"));
+    QCOMPARE(loadPicture(path("longest.bmp")).width(), kMaxPictureSide);
     // A BMP header that claims an enormous picture is refused before any decoding.
     QByteArray huge = encoded(noise(2, 2, 4), "BMP");
     const qint32 side = 100000;

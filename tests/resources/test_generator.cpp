@@ -1,8 +1,10 @@
-// The generator itself: the same bytes on every run, and the child's coloured pages kept.
+// The generator itself: the same bytes on every run, the child's coloured
+// pages kept, and the list of what is installed naming only what it shipped.
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,10 +12,10 @@
 
 namespace {
 
-bool generate(const QString& folder)
+bool generate(const QString& folder, const QString& desktopFolder = {})
 {
     QProcess generator;
-    generator.start(TINTARO_RESOURCES_EXE, {folder});
+    generator.start(TINTARO_RESOURCES_EXE, desktopFolder.isEmpty() ? QStringList{folder} : QStringList{folder, desktopFolder});
     // Half a minute of work on an idle machine, for 64 large pages.
     return generator.waitForFinished(400000) && generator.exitStatus() == QProcess::NormalExit
         && generator.exitCode() == 0;
@@ -45,7 +47,7 @@ class TestGenerator : public QObject {
 
 private slots:
     void twoRunsGiveTheSameFiles();
-    void colouredCopiesAreKept();
+    void colouredCopiesAreKeptAndNotInstalled();
     void usage();
 
 private:
@@ -61,26 +63,42 @@ void TestGenerator::twoRunsGiveTheSameFiles()
     QVERIFY(first == digests(other.path()));
 }
 
-// A second run over a folder the program has used rewrites what it ships and
-// leaves the child's coloured copies alone.
-void TestGenerator::colouredCopiesAreKept()
+// A second run over a folder the program and the importer have used
+// rewrites what it ships, leaves the child's coloured copies and a parent's
+// own pages alone, and lists for installing only what it shipped.
+void TestGenerator::colouredCopiesAreKeptAndNotInstalled()
 {
     const QString folder = dir_.path();
-    QVERIFY(QFile::exists(folder + "/logos"));
-    const QString copy = "/dibujos/" + firstSet(folder) + "/1.bmp";
-    const QString page = "/dibujos/" + firstSet(folder) + "/2.gif";
-    QFile copyFile(folder + copy);
-    QVERIFY(copyFile.open(QIODevice::WriteOnly) && copyFile.write("a child's colouring") > 0);
-    copyFile.close();
-    QFile pageFile(folder + page);
-    QVERIFY(pageFile.open(QIODevice::WriteOnly) && pageFile.write("damaged") > 0);
-    pageFile.close();
+    const QString set = firstSet(folder);
+    QVERIFY(!set.isEmpty());
+    const QString copy = "/dibujos/" + set + "/1.bmp";
+    const QString page = "/dibujos/" + set + "/2.gif";
+    const QStringList left{copy, "/dibujos/" + set + "/99.gif", "/logos/mios.gif"};
+    for (const QString& relative : left + QStringList{page}) {
+        QFile file(folder + relative);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("left by a run") > 0);
+    }
     const auto before = digests(folder);
-    QVERIFY(generate(folder));
+    QTemporaryDir desktop;
+    QVERIFY(generate(folder, desktop.path()));
     const auto after = digests(folder);
     QCOMPARE(after.at(copy), before.at(copy));
     QVERIFY(after.at(page) != before.at(page));
     QCOMPARE(after.size(), before.size());
+
+    QFile list(desktop.path() + "/book-files.txt");
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    const QStringList listed = QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts);
+    QSet<QString> shipped;
+    for (const auto& [relative, digest] : after) {
+        if (!left.contains(relative))
+            shipped << relative.mid(1);
+    }
+    QCOMPARE(listed.size(), shipped.size());
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()), shipped);
+    QVERIFY(QFile::exists(desktop.path() + "/icons/hicolor/scalable/apps/org.tintaro.Tintaro.svg"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY(QFile::exists(QString("%1/icons/hicolor/%2x%2/apps/org.tintaro.Tintaro.png").arg(desktop.path()).arg(size)));
 }
 
 void TestGenerator::usage()

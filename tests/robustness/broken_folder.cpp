@@ -2,6 +2,7 @@
 #include "tests/robustness/broken_folder.h"
 
 #include "resources/gif_writer.h"
+#include "tests/support/hostile_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -117,12 +118,7 @@ void breakResource(const testsupport::TestFolder& folder, const QString& resourc
 
 const QByteArray& hugePicture()
 {
-    static const QByteArray bytes = [] {
-        QImage picture(20000, 20000, QImage::Format_Mono);
-        picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-        picture.fill(1);
-        return encoded(picture, "PNG");
-    }();
+    static const QByteArray bytes = testsupport::scanBombJpeg({20000, 20000}, 1);
     return bytes;
 }
 

@@ -25,7 +25,7 @@ QStringList resources();
 // Breaks `resource` of `folder` with `fault`.
 void breakResource(const testsupport::TestFolder& folder, const QString& resource, Fault fault);
 
-// A 20000 x 20000 picture (a one-bit PNG of a few kB), made once.
+// A 20000 x 20000 picture (a JPEG of a few hundred bytes), made once.
 const QByteArray& hugePicture();
 
 } // namespace robustness

@@ -12,6 +12,7 @@
 // page each action may save and what it will write, which no outside view of
 // the screen can, and it is the same Form1 and the same handlers as the program.
 #include "shell/main_window.h"
+#include "tests/robustness/child_process.h"
 #include "tests/robustness/copy_digest.h"
 #include "tests/support/test_folder.h"
 
@@ -33,6 +34,7 @@ namespace {
 
 constexpr int kDefaultRuns = 20;
 constexpr quint32 kDefaultSeed = 4242;
+constexpr int kLineMs = 30000;
 
 int runs()
 {
@@ -66,45 +68,6 @@ struct Tally {
     int strays = 0;     // files other than pages and copies left in the set folders
     int restarts = 0;   // starts that showed every copy
     int copiesSeen = 0; // copies checked after the kills
-};
-
-class Child {
-public:
-    Child(const QString& folder, quint32 seed)
-    {
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        process_.setProcessEnvironment(environment);
-        process_.start(QCoreApplication::applicationDirPath() + "/robustness_kill_child",
-                       {folder, QString::number(seed)});
-    }
-    ~Child()
-    {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    // The next line of output; empty when none came within `ms`.
-    QString line(int ms = 30000)
-    {
-        while (!process_.canReadLine())
-            if (!process_.waitForReadyRead(ms))
-                return {};
-        return QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    void kill()
-    {
-        QVERIFY(::kill(static_cast<pid_t>(process_.processId()), SIGKILL) == 0);
-        QVERIFY(process_.waitForFinished(20000));
-    }
-    QStringList rest() { return QString::fromUtf8(process_.readAll()).split('\n', Qt::SkipEmptyParts); }
-    QProcess& process() { return process_; }
-
-private:
-    QProcess process_;
 };
 
 // Whether process `pid` has a file open below `folder` (a save under way).
@@ -187,12 +150,13 @@ void KillTest::takeLine(const QString& line, Copies& copies)
 void KillTest::killOnce(const QString& folder, quint32 seed, QRandomGenerator& random, Copies& copies,
                         Tally& tally)
 {
-    Child child(folder, seed);
-    QCOMPARE(child.line(), QString("ready"));
+    robustness::ChildProcess child(QCoreApplication::applicationDirPath() + "/robustness_kill_child",
+                                   {folder, QString::number(seed)});
+    QCOMPARE(child.line(kLineMs), QString("ready"));
     if (random.bounded(2) == 0) {
         // Aimed: into the save of the k-th page button, if it saves.
         for (int begins = random.bounded(1, 8); begins > 0;) {
-            const QString line = child.line();
+            const QString line = child.line(kLineMs);
             QVERIFY2(!line.isEmpty(), qPrintable("the session stopped" + note_));
             takeLine(line, copies);
             begins -= line.startsWith("begin") ? 1 : 0;
@@ -207,9 +171,10 @@ void KillTest::killOnce(const QString& folder, quint32 seed, QRandomGenerator& r
         while (clock.elapsed() < lifetime)
             if (child.process().waitForReadyRead(std::max(1, lifetime - int(clock.elapsed()))))
                 while (child.process().canReadLine())
-                    takeLine(child.line(), copies);
+                    takeLine(child.line(kLineMs), copies);
     }
     child.kill();
+    QCOMPARE(child.process().state(), QProcess::NotRunning);
     QCOMPARE(child.process().exitStatus(), QProcess::CrashExit);
     for (const QString& line : child.rest())
         takeLine(line.trimmed(), copies);

@@ -27,7 +27,7 @@ QImage numberedTile()
 // Saved in an exact format under the name the program looks for: the content decides.
 void writeBackground(const TestFolder& folder, const QImage& picture)
 {
-    QVERIFY(picture.save(folder.file("fondo.jpg"), "PNG"));
+    QVERIFY(picture.save(folder.file("fondo.jpg"), "BMP"));
 }
 
 QImage paintedBackground(Form1& form)

@@ -12,10 +12,10 @@
 
 namespace testsupport {
 
-void writePng(const TestFolder& folder, const QString& relative, const QImage& image)
+void writeBmp(const TestFolder& folder, const QString& relative, const QImage& image)
 {
     QDir().mkpath(QFileInfo(folder.file(relative)).path());
-    QVERIFY2(image.save(folder.file(relative), "PNG"), qPrintable("cannot write " + relative));
+    QVERIFY2(image.save(folder.file(relative), "BMP"), qPrintable("cannot write " + relative));
 }
 
 QList<QRgb> smallPaletteColours()

@@ -15,9 +15,9 @@ class PictureBox;
 
 namespace testsupport {
 
-// Writes `image` as PNG data under any name, one without an extension
-// included: the program reads pictures by their content.
-void writePng(const TestFolder& folder, const QString& relative, const QImage& image);
+// Writes `image` as BMP data under any name, one without an extension
+// included: the program tells the book's formats apart by their content.
+void writeBmp(const TestFolder& folder, const QString& relative, const QImage& image);
 
 // The test palettes: horizontal bands kBandHeight rows high, in the order of
 // the colours below; the small strip is 40 pixels wide, the large one 60.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QProcess>
 #include <QtTest>
 
 namespace testsupport {
@@ -74,6 +75,35 @@ void TestFolder::remove(const QString& relative) const
 }
 
 bool TestFolder::exists(const QString& relative) const { return QFileInfo::exists(file(relative)); }
+
+void TestFolder::installProgram(const QString& executable) const
+{
+    QVERIFY(QFile::copy(executable, file("tintaro")));
+    QVERIFY(QFile::setPermissions(file("tintaro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void addEraseSettingRows()
+{
+    QTest::addColumn<QByteArray>("eraseSetting");
+    QTest::newRow("copies kept (NO)") << QByteArray("NO\n");
+    QTest::newRow("copies cleared at start") << QByteArray("si\n");
+}
+
+ImportRun runImporter(const TestFolder& folder, const QStringList& arguments, int boundMs)
+{
+    QProcess process;
+    process.start(builtProgramFolder() + "/tintaro-import", QStringList{"--folder", folder.path()} + arguments);
+    ImportRun run;
+    if (!process.waitForFinished(boundMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
 
 QImage outlinedPage(QSize size, const QList<QRect>& boxes, int lineWidth)
 {

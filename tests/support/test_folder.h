@@ -32,10 +32,26 @@ public:
     void addSet(const QString& logoName, const QList<QImage>& pages) const;
     void remove(const QString& relative) const;
     bool exists(const QString& relative) const;
+    // Copies `executable` into the folder as "tintaro", as it is installed.
+    void installProgram(const QString& executable) const;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
+
+// The column "eraseSetting" (the first line of borra.txt) with a row for
+// each setting: copies kept ("NO"), and copies cleared at every start.
+void addEraseSettingRows();
+
+struct ImportRun {
+    int status = -1; // -1: it did not end by itself within the bound
+    QString out;
+    QString err;
+};
+
+// Runs the built tintaro-import on `folder` with `arguments`, waiting up to
+// `boundMs` for it to end (it is killed beyond that).
+ImportRun runImporter(const TestFolder& folder, const QStringList& arguments, int boundMs = 300000);
 
 // A white page with black rectangles outlined (1-pixel lines), one per rect.
 QImage outlinedPage(QSize size, const QList<QRect>& boxes, int lineWidth = 1);

@@ -2,7 +2,6 @@
 #include "components.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace importer {
 namespace {
@@ -20,13 +19,13 @@ std::vector<Run> runsOf(const QImage& picture, uchar value, std::vector<int>& ro
     for (int y = 0; y < picture.height(); ++y) {
         rowStart[static_cast<std::size_t>(y)] = static_cast<int>(runs.size());
         const uchar* row = picture.constScanLine(y);
-        for (int x = 0; x < picture.width();) {
+        for (int x = 0, xEnd = picture.width(); x < xEnd;) {
             if (row[x] != value) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < picture.width() && row[x] == value)
+            while (x < xEnd && row[x] == value)
                 ++x;
             runs.push_back({y, start, x - 1});
         }
@@ -34,31 +33,6 @@ std::vector<Run> runsOf(const QImage& picture, uchar value, std::vector<int>& ro
     rowStart.back() = static_cast<int>(runs.size());
     return runs;
 }
-
-class DisjointSets {
-public:
-    explicit DisjointSets(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
-    int find(int i)
-    {
-        while (parent_[static_cast<std::size_t>(i)] != i) {
-            auto& p = parent_[static_cast<std::size_t>(i)];
-            p = parent_[static_cast<std::size_t>(p)];
-            i = p;
-        }
-        return i;
-    }
-    // The smaller root wins, so each part's root is its first run.
-    void join(int a, int b)
-    {
-        a = find(a);
-        b = find(b);
-        if (a != b)
-            parent_[static_cast<std::size_t>(std::max(a, b))] = std::min(a, b);
-    }
-
-private:
-    std::vector<int> parent_;
-};
 
 // Joins each run with the runs of the row above that touch it; both lists are
 // sorted by x, so one sweep covers them.
@@ -112,7 +86,7 @@ void paintParts(QImage& picture, const Components& parts, const std::vector<char
     Q_ASSERT(chosen.size() == parts.sizes.size());
     for (int y = 0; y < picture.height(); ++y) {
         uchar* row = picture.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0, xEnd = picture.width(); x < xEnd; ++x) {
             const int label = parts.at(x, y);
             if (label >= 0 && chosen[static_cast<std::size_t>(label)])
                 row[x] = value;

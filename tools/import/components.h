@@ -2,11 +2,39 @@
 #pragma once
 
 #include <QImage>
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace importer {
 
 enum class Connectivity { Four, Eight };
+
+// Sets of the numbers 0..n-1, joined by union-find with path halving. The
+// smaller root wins, so each set's root is its smallest member.
+class DisjointSets {
+public:
+    explicit DisjointSets(std::size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
+    int find(int i)
+    {
+        while (parent_[std::size_t(i)] != i) {
+            int& p = parent_[std::size_t(i)];
+            p = parent_[std::size_t(p)];
+            i = p;
+        }
+        return i;
+    }
+    void join(int a, int b)
+    {
+        a = find(a);
+        b = find(b);
+        if (a != b)
+            parent_[std::size_t(std::max(a, b))] = std::min(a, b);
+    }
+
+private:
+    std::vector<int> parent_;
+};
 
 // Labels of the pixels of one value in a Format_Grayscale8 picture.
 struct Components {

@@ -47,38 +47,51 @@ std::vector<Jump> jumpsUpTo(int gap)
     return jumps;
 }
 
-bool besidePaper(const QImage& lines, int x, int y)
+// Plain reads of a line picture's pixels, for the loops over every ink pixel.
+struct View {
+    explicit View(const QImage& lines)
+        : bits(lines.constBits()), stride(lines.bytesPerLine()), width(lines.width()), height(lines.height())
+    {
+    }
+    uchar at(int x, int y) const { return bits[y * stride + x]; }
+
+    const uchar* bits;
+    qsizetype stride;
+    int width;
+    int height;
+};
+
+bool besidePaper(const View& lines, int x, int y)
 {
-    for (int v = std::max(0, y - 1); v <= std::min(lines.height() - 1, y + 1); ++v) {
-        const uchar* row = lines.constScanLine(v);
-        for (int u = std::max(0, x - 1); u <= std::min(lines.width() - 1, x + 1); ++u) {
-            if (row[u] == kPaper)
+    for (int v = std::max(0, y - 1); v <= std::min(lines.height - 1, y + 1); ++v) {
+        for (int u = std::max(0, x - 1); u <= std::min(lines.width - 1, x + 1); ++u) {
+            if (lines.at(u, v) == kPaper)
                 return true;
         }
     }
     return false;
 }
 
-bool jumpsOverPaper(const QImage& lines, int x, int y, const Jump& jump)
+bool jumpsOverPaper(const View& lines, int x, int y, const Jump& jump)
 {
     const int tx = x + jump.dx;
     const int ty = y + jump.dy;
-    if (tx < 0 || tx >= lines.width() || ty >= lines.height() || lines.constScanLine(ty)[tx] != kInk)
+    if (tx < 0 || tx >= lines.width || ty >= lines.height || lines.at(tx, ty) != kInk)
         return false;
     for (const QPoint step : jump.between) {
-        if (lines.constScanLine(y + step.y())[x + step.x()] != kPaper)
+        if (lines.at(x + step.x(), y + step.y()) != kPaper)
             return false;
     }
     return true;
 }
 
-std::vector<Bridge> findBridges(const QImage& lines, const std::vector<Jump>& jumps)
+std::vector<Bridge> findBridges(const QImage& picture, const std::vector<Jump>& jumps)
 {
+    const View lines(picture);
     std::vector<Bridge> bridges;
-    for (int y = 0; y < lines.height(); ++y) {
-        const uchar* row = lines.constScanLine(y);
-        for (int x = 0; x < lines.width(); ++x) {
-            if (row[x] != kInk || !besidePaper(lines, x, y))
+    for (int y = 0; y < lines.height; ++y) {
+        for (int x = 0; x < lines.width; ++x) {
+            if (lines.at(x, y) != kInk || !besidePaper(lines, x, y))
                 continue;
             for (std::size_t j = 0; j < jumps.size(); ++j) {
                 if (jumpsOverPaper(lines, x, y, jumps[j]))

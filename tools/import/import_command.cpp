@@ -1,15 +1,19 @@
-// tintaro-import's steps: read the command line, make every page, check the
-// set, then write pages and logo all together.
+// tintaro-import's steps: read the command line, make every page, then under
+// the folder's lock check the set and add pages and logo as one batch.
 #include "import_command.h"
 
 #include "page_fit.h"
 #include "set_folder.h"
+#include "staging.h"
 
+#include "platform/folder_lock.h"
+#include "platform/owned_folder.h"
 #include "platform/picture_io.h"
 #include "resources/gif_writer.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -22,13 +26,19 @@ struct Options {
     QString folder;
     int gap = kDefaultGap;
     QStringList pictures;
+    Photos photos = Photos::Refuse;
 };
 
 struct NewPage {
     QString source;
     Page page;
     QByteArray gif;
+    int dropped = 0; // references an SVG held to other files, left out
 };
+
+// Runs at once wait their turn for this long; each holds the lock only while
+// its files move, a fraction of a second.
+constexpr int kLockWaitMs = 60000;
 
 QString counted(int n, const char* one, const char* many)
 {
@@ -58,15 +68,17 @@ int usage(QTextStream& err, const QString& text)
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
-        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings, scanned or downloaded)\n"
-        "as the next pages of a drawing set of Tintaro, cleaned into black outlines on\n"
-        "white with small gaps closed. A new set gets a logo made from its first page.");
+        "Adds pictures (PNG, JPEG, GIF, BMP or SVG line drawings or flat-coloured\n"
+        "cartoons, scanned, photographed or downloaded) as the next pages of a drawing\n"
+        "set of Tintaro, cleaned into black outlines on white with small gaps closed.\n"
+        "A new set gets a logo made from its first page.");
     parser.addHelpOption();
     parser.addOptions({
         {"set", "The set to add the pages to (created when new).", "name"},
         {"logo", "A picture for the set's button (57 x 67 pixels once fitted).", "picture"},
         {"close", QString("Close gaps in the lines up to <n> pixels wide (default %1).").arg(kDefaultGap), "n"},
         {"folder", "The program folder (default: the folder of this tool).", "folder"},
+        {"force", "Import pictures that look like photographs or paintings too."},
     });
     parser.addPositionalArgument("pictures", "The pictures to add, in page order.", "picture...");
 }
@@ -104,7 +116,7 @@ std::optional<Options> readOptions(const QStringList& arguments, const QString& 
         return std::nullopt;
     }
     Options options{parser.value("set"), parser.value("logo"), parser.value("folder"), kDefaultGap,
-                    parser.positionalArguments()};
+                    parser.positionalArguments(), parser.isSet("force") ? Photos::Accept : Photos::Refuse};
     if (const QString why = optionProblem(parser, options); !why.isEmpty()) {
         status = usage(err, why);
         return std::nullopt;
@@ -125,7 +137,8 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     bool allMade = true;
     for (const QString& path : options.pictures) {
         const PictureFile picture = readPictureFile(path);
-        NewPage made{path, picture.ok() ? makePage(picture, options.gap) : Page{}, {}};
+        NewPage made{path, picture.ok() ? makePage(picture, options.gap, options.photos) : Page{}, {},
+                     picture.dropped};
         const QString why = picture.ok() ? made.page.error : picture.error;
         if (why.isEmpty())
             made.gif = resources::encodeGif(made.page.image);
@@ -139,10 +152,15 @@ bool makePages(const Options& options, std::vector<NewPage>& pages, QTextStream&
     return allMade;
 }
 
+struct Logo {
+    QByteArray gif;
+    bool replaces = false;
+};
+
 // The logo to write, if any: --logo (which may replace the set's GIF logo),
 // or for a set without a logo one made from its first page.
-std::optional<NewFile> logoFile(const Options& options, const SetFolder& set,
-                                const std::vector<NewPage>& pages, QString& why)
+std::optional<Logo> logoFile(const Options& options, const SetFolder& set, const std::vector<NewPage>& pages,
+                             QString& why)
 {
     const QString existing = set.logoFile();
     if (!options.logo.isEmpty()) {
@@ -155,25 +173,34 @@ std::optional<NewFile> logoFile(const Options& options, const SetFolder& set,
             why = options.logo + ": " + picture.error;
             return std::nullopt;
         }
-        return NewFile{set.absolute(set.logoPath()), resources::encodeGif(logoFromPicture(picture)), true};
+        return Logo{resources::encodeGif(logoFromPicture(picture)), true};
     }
     if (!existing.isEmpty())
         return std::nullopt;
-    const QImage firstPage =
-        set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
-    const QImage logo = logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage);
-    return NewFile{set.absolute(set.logoPath()), resources::encodeGif(logo), false};
+    const QImage firstPage = set.pageCount() > 0 ? platform::loadPicture(set.absolute(set.pagePath(1))) : QImage();
+    if (firstPage.isNull() && pages.empty())
+        return std::nullopt;
+    return Logo{resources::encodeGif(logoFromPage(firstPage.isNull() ? pages.front().page.image : firstPage)), false};
+}
+
+QString dropNote(int dropped)
+{
+    if (dropped == 0)
+        return {};
+    return ", " + counted(dropped, "reference", "references") + " to other files left out";
 }
 
 void report(const Options& options, const SetFolder& set, int first, const std::vector<NewPage>& pages,
-            const std::optional<NewFile>& logo, QTextStream& out)
+            const std::optional<Logo>& logo, QTextStream& out)
 {
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const Page& page = pages[i].page;
         out << set.pagePath(first + int(i)) << " from " << pages[i].source << ": "
             << counted(page.cleaning.areas, "area", "areas") << ", "
-            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed"
-            << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << "\n";
+            << counted(page.cleaning.gapsClosed, "gap", "gaps") << " closed, "
+            << std::lround(page.blackShare * 100) << "% black"
+            << (page.edgesClosed ? ", lines drawn along the picture's edges" : "") << dropNote(pages[i].dropped)
+            << "\n";
     }
     if (logo)
         out << set.logoPath() << (options.logo.isEmpty() ? ": logo made from page 1" : ": logo from " + options.logo)
@@ -182,16 +209,64 @@ void report(const Options& options, const SetFolder& set, int first, const std::
     out << "The set " << options.set << " has " << counted(set.pageCount(), "page", "pages") << " now.\n";
 }
 
-// Pages after the set's last page, then the logo when there is one to write.
-std::vector<NewFile> filesToWrite(const SetFolder& set, int first, const std::vector<NewPage>& pages,
-                                  const std::optional<NewFile>& logo)
+// Leaves out the pages the set holds already (a run done before, or cut
+// short and finished since): cleaning is deterministic, so the same picture
+// makes the same file.
+std::vector<NewPage> newPagesOnly(const SetFolder& set, std::vector<NewPage> pages, QTextStream& out)
 {
-    std::vector<NewFile> files;
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        files.push_back({set.absolute(set.pagePath(first + int(i))), pages[i].gif, false});
-    if (logo)
-        files.push_back(*logo);
-    return files;
+    std::vector<NewPage> kept;
+    for (NewPage& page : pages) {
+        if (const int n = set.pageHolding(page.gif); n > 0)
+            out << page.source << ": the set has this page already (" << set.pagePath(n) << "); not added again\n";
+        else
+            kept.push_back(std::move(page));
+    }
+    return kept;
+}
+
+// Takes the folder's importer lock, then finishes what interrupted runs left.
+std::optional<int> lockFolder(platform::FolderLock& lock, const Options& options, QTextStream& out, QTextStream& err)
+{
+    if (lock.lock(kLockWaitMs) == platform::FolderLock::Result::Busy)
+        return fail(err, QString("another tintaro-import is still adding pages to %1 after %2 s of waiting; try "
+                                 "again when it has finished. Nothing was added")
+                             .arg(options.folder)
+                             .arg(kLockWaitMs / 1000),
+                    kNotWritten);
+    for (const QString& line : finishLeftBatches(platform::OwnedFolder(options.folder)))
+        out << line << "\n";
+    return std::nullopt;
+}
+
+// Under the lock: what the set holds now decides the numbers and the logo.
+int addToSet(const Options& options, std::vector<NewPage> made, QTextStream& out, QTextStream& err)
+{
+    const SetFolder set(options.folder, options.set);
+    if (set.isLinked())
+        return fail(err, set.folderPath() + " is a link to a folder elsewhere; tintaro-import does not write through "
+                                            "links. Nothing was added",
+                    kRefused);
+    const std::vector<NewPage> pages = newPagesOnly(set, std::move(made), out);
+    const int first = set.pageCount() + 1;
+    if (const QString taken = set.firstTaken(first, first + int(pages.size()) - 1); !taken.isEmpty())
+        return fail(err, QString("%1 exists already, after a gap in the numbering of the set: the new pages would be "
+                                 "numbered from %2; move it away first. Nothing was added").arg(taken, QString::number(first)),
+                    kRefused);
+    QString why;
+    const std::optional<Logo> logo = logoFile(options, set, pages, why);
+    if (why.isEmpty() && logo && logo->gif.isEmpty())
+        why = "the logo could not be made";
+    if (!why.isEmpty())
+        return fail(err, why + ". Nothing was added", kRefused);
+    Batch batch{options.set, first, {}, logo ? logo->gif : QByteArray(), logo && logo->replaces};
+    for (const NewPage& page : pages)
+        batch.pages.push_back(page.gif);
+    if (!batch.pages.empty() || !batch.logo.isEmpty()) {
+        if (const QString failure = addBatch(platform::OwnedFolder(options.folder), batch); !failure.isEmpty())
+            return fail(err, failure + ". Nothing was added", kNotWritten);
+    }
+    report(options, set, first, pages, logo, out);
+    return kImported;
 }
 
 int import(const Options& options, QTextStream& out, QTextStream& err)
@@ -201,22 +276,11 @@ int import(const Options& options, QTextStream& out, QTextStream& err)
     std::vector<NewPage> pages;
     if (!makePages(options, pages, err))
         return fail(err, "nothing was added", kRefused);
-    const SetFolder set(options.folder, options.set);
-    const int first = set.pageCount() + 1;
-    if (const QString taken = set.firstTaken(first, first + int(pages.size()) - 1); !taken.isEmpty())
-        return fail(err, QString("%1 exists already, after a gap in the numbering of the set: the new pages would be "
-                                 "numbered from %2; move it away first. Nothing was added").arg(taken, QString::number(first)),
-                    kRefused);
-    QString why;
-    const std::optional<NewFile> logo = logoFile(options, set, pages, why);
-    if (why.isEmpty() && logo && logo->bytes.isEmpty())
-        why = "the logo could not be made";
-    if (!why.isEmpty())
-        return fail(err, why + ". Nothing was added", kRefused);
-    if (const QString failure = writeAll(filesToWrite(set, first, pages, logo)); !failure.isEmpty())
-        return fail(err, failure + ". Nothing was added", kNotWritten);
-    report(options, set, first, pages, logo, out);
-    return kImported;
+    // Pages are made first, outside the lock: other runs wait only while files move.
+    platform::FolderLock lock(options.folder, kImportLockName);
+    if (const std::optional<int> status = lockFolder(lock, options, out, err))
+        return *status;
+    return addToSet(options, std::move(pages), out, err);
 }
 
 } // namespace

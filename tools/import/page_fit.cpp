@@ -1,30 +1,22 @@
 // Fitting pictures onto pages and logos.
 #include "page_fit.h"
 
-#include "platform/stretch.h"
+#include "components.h"
+#include "drawing.h"
+#include "sheet.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <optional>
+#include <vector>
 
 namespace importer {
 namespace {
 
-constexpr int kEdgeLineWidth = 2;
 constexpr int kLogoPadding = 3;
 constexpr int kLogoInkBoost = 3; // a line covering a third of a logo pixel turns it black
-
-// Ink of a picture larger than `size`: decided at full size, specks removed
-// there, then shrunk with every block of pixels keeping its darkest one.
-QImage shrunkLines(const QImage& picture, QSize size)
-{
-    QImage lines = linesFromGrey(toGrey(picture));
-    if (lines.isNull())
-        return {};
-    removeInkSpecks(lines, kMinInkPixels);
-    const QImage shrunk = platform::stretchKeepingDark(lines.convertToFormat(QImage::Format_RGB32), size);
-    return shrunk.convertToFormat(QImage::Format_Grayscale8);
-}
 
 bool inkInRect(const QImage& lines, const QRect& rect)
 {
@@ -34,21 +26,6 @@ bool inkInRect(const QImage& lines, const QRect& rect)
             return true;
     }
     return false;
-}
-
-bool inkOnEdge(const QImage& lines, const QRect& r)
-{
-    return inkInRect(lines, QRect(r.left(), r.top(), r.width(), 1)) ||
-           inkInRect(lines, QRect(r.left(), r.bottom(), r.width(), 1)) ||
-           inkInRect(lines, QRect(r.left(), r.top(), 1, r.height())) ||
-           inkInRect(lines, QRect(r.right(), r.top(), 1, r.height()));
-}
-
-void fillInk(QImage& lines, const QRect& rect)
-{
-    const QRect inside = rect & lines.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::fill_n(lines.scanLine(y) + inside.left(), inside.width(), kInk);
 }
 
 QImage onPage(const QImage& lines, const QRect& where)
@@ -70,6 +47,80 @@ int gapOnPage(int gap, QSize picture, const QRect& where)
 
 bool hasInk(const QImage& lines) { return inkInRect(lines, lines.rect()); }
 
+double inkShare(const QImage& lines)
+{
+    qint64 ink = 0;
+    for (int y = 0; y < lines.height(); ++y) {
+        const uchar* row = lines.constScanLine(y);
+        ink += std::count(row, row + lines.width(), kInk);
+    }
+    return double(ink) / (double(lines.width()) * lines.height());
+}
+
+// The pixels along the edges of `placed` that face a margin of `page`, each
+// with the step one pixel inwards.
+struct EdgePixel {
+    QPoint at;
+    QPoint inwards;
+};
+
+std::vector<EdgePixel> marginEdges(const QRect& placed, QSize page)
+{
+    std::vector<EdgePixel> edges;
+    if (placed.left() > 0)
+        for (int y = placed.top(); y <= placed.bottom(); ++y)
+            edges.push_back({{placed.left(), y}, {1, 0}});
+    if (placed.right() < page.width() - 1)
+        for (int y = placed.top(); y <= placed.bottom(); ++y)
+            edges.push_back({{placed.right(), y}, {-1, 0}});
+    if (placed.top() > 0)
+        for (int x = placed.left(); x <= placed.right(); ++x)
+            edges.push_back({{x, placed.top()}, {0, 1}});
+    if (placed.bottom() < page.height() - 1)
+        for (int x = placed.left(); x <= placed.right(); ++x)
+            edges.push_back({{x, placed.bottom()}, {0, -1}});
+    return edges;
+}
+
+// The area meeting the margins along more than half of what all areas do, or -1.
+int background(const std::vector<int>& contact)
+{
+    const auto most = std::max_element(contact.begin(), contact.end());
+    const qint64 all = std::accumulate(contact.begin(), contact.end(), qint64(0));
+    return most != contact.end() && 2 * qint64(*most) > all ? int(most - contact.begin()) : -1;
+}
+
+// A picture on its way to lines: its place on the page and its copy of that size.
+struct Placed {
+    QSize natural; // the picture's own size, which gaps are measured in
+    QRect where;
+    WorkingPicture working;
+};
+
+Placed placed(const QImage& source, QSize natural)
+{
+    const QRect where = placement(source.size(), kCleaningSize);
+    return {natural, where, workingPicture(source, where.size())};
+}
+
+// The picture to make the page from: a photo of a sheet cut down to the sheet.
+Placed pictureOnPage(const PictureFile& picture, Page& page)
+{
+    const QRect where = placement(picture.size, kCleaningSize);
+    if (!picture.svg.isEmpty())
+        return placed(renderPicture(picture, where.size()), picture.size);
+    Placed result = placed(picture.raster, picture.size);
+    const std::optional<Sheet> sheet = result.working.tone.isNull() ? std::nullopt : findSheet(result.working.tone);
+    if (!sheet)
+        return result;
+    const QImage cut = cutOutSheet(picture.raster, *sheet, double(picture.raster.width()) / result.where.width());
+    if (cut.isNull())
+        return result;
+    page.sheetCut = true;
+    page.tilt = std::abs(sheet->tilt) >= kLeastTilt ? sheet->tilt : 0;
+    return placed(cut, cut.size());
+}
+
 // The clean page at kPageSize: enlarged smoothly, then turned back into ink
 // and paper at half grey, so that its outlines come out even and round
 // rather than in steps of repeated pixels.
@@ -85,7 +136,7 @@ QRect darkBounds(const QImage& grey)
     QRect bounds;
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* row = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x) {
+        for (int x = 0, xEnd = grey.width(); x < xEnd; ++x) {
             if (row[x] < 128)
                 bounds |= QRect(x, y, 1, 1);
         }
@@ -97,7 +148,7 @@ void boostInk(QImage& grey)
 {
     for (int y = 0; y < grey.height(); ++y) {
         uchar* row = grey.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
+        for (int x = 0, xEnd = grey.width(); x < xEnd; ++x)
             row[x] = static_cast<uchar>(std::max(0, 255 - (255 - row[x]) * kLogoInkBoost));
     }
 }
@@ -126,53 +177,73 @@ QRect placement(QSize picture, QSize page)
     return QRect((page.width() - w) / 2, (page.height() - h) / 2, w, h);
 }
 
+Sizes pageSizes() { return sizesOnPage(kCleaningSize); }
+
 QImage linesAtSize(const QImage& picture, QSize size)
 {
     if (picture.isNull() || size.isEmpty())
         return {};
-    if (size.width() < picture.width() || size.height() < picture.height())
-        return shrunkLines(picture, size);
-    if (size == picture.size())
-        return linesFromGrey(toGrey(picture));
-    return linesFromGrey(toGrey(picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    return drawingOf(workingPicture(picture.convertToFormat(QImage::Format_RGB32), size), pageSizes()).lines;
 }
 
 bool closeOpenEdges(QImage& lines, const QRect& placed)
 {
-    if (placed == lines.rect() || !inkOnEdge(lines, placed))
+    const std::vector<EdgePixel> edges = marginEdges(placed, lines.size());
+    // Without ink on those edges, the paper runs unbroken along each: no lines run off to close.
+    const auto inkAt = [&](const EdgePixel& e) { return lines.constScanLine(e.at.y())[e.at.x()] == kInk; };
+    if (std::none_of(edges.begin(), edges.end(), inkAt))
         return false;
-    const int w = kEdgeLineWidth;
-    if (placed.left() > 0) {
-        fillInk(lines, QRect(placed.left(), placed.top(), w, placed.height()));
-        fillInk(lines, QRect(placed.right() + 1 - w, placed.top(), w, placed.height()));
+    const Components areas = labelComponents(lines.copy(placed), kPaper, Connectivity::Four);
+    std::vector<int> contact(std::size_t(areas.count()), 0);
+    for (const EdgePixel& e : edges) {
+        const int area = areas.at(e.at.x() - placed.left(), e.at.y() - placed.top());
+        if (area >= 0)
+            ++contact[std::size_t(area)];
     }
-    if (placed.top() > 0) {
-        fillInk(lines, QRect(placed.left(), placed.top(), placed.width(), w));
-        fillInk(lines, QRect(placed.left(), placed.bottom() + 1 - w, placed.width(), w));
+    if (std::count_if(contact.begin(), contact.end(), [](int c) { return c > 0; }) < 2)
+        return false;
+    const int open = background(contact);
+    bool drew = false;
+    for (const EdgePixel& e : edges) {
+        const int area = areas.at(e.at.x() - placed.left(), e.at.y() - placed.top());
+        if (area < 0 || area == open)
+            continue;
+        for (const QPoint p : {e.at, e.at + e.inwards}) {
+            if (placed.contains(p))
+                lines.scanLine(p.y())[p.x()] = kInk;
+        }
+        drew = true;
     }
-    return true;
+    return drew;
 }
 
-Page makePage(const PictureFile& picture, int gap)
+Page makePage(const PictureFile& picture, int gap, Photos photos)
 {
     Q_ASSERT(picture.ok());
     Page page;
-    const QRect where = placement(picture.size, kCleaningSize);
-    const QImage source = picture.svg.isEmpty() ? picture.raster : renderPicture(picture, where.size());
-    const QImage lines = linesAtSize(source, where.size());
-    if (lines.isNull()) {
+    const Placed source = pictureOnPage(picture, page);
+    const Drawing drawing = drawingOf(source.working, pageSizes());
+    if (drawing.lines.isNull()) {
         page.error = "found no light paper: the picture is too dark for a colouring page";
         return page;
     }
-    QImage ink = onPage(lines, where);
+    page.toneShare = drawing.toneShare;
+    if (photos == Photos::Refuse && page.toneShare >= kPhotoToneShare) {
+        page.error = QString("looks like a photograph or a painting (%1% of it in continuous tones), not a line "
+                             "drawing to colour; add --force to import it anyway")
+                         .arg(std::lround(page.toneShare * 100));
+        return page;
+    }
+    QImage ink = onPage(drawing.lines, source.where);
     // Specks go first, so that a speck on the picture's edge does not draw a frame.
     removeInkSpecks(ink, kMinInkPixels);
-    page.edgesClosed = closeOpenEdges(ink, where);
-    page.cleaning = cleanLines(ink, gapOnPage(gap, picture.size, where));
+    page.edgesClosed = closeOpenEdges(ink, source.where);
+    page.cleaning = cleanLines(ink, gapOnPage(gap, source.natural, source.where), pageSizes());
     if (!hasInk(ink)) {
         page.error = "found no lines to colour in the picture";
         return page;
     }
+    page.blackShare = inkShare(ink);
     page.image = enlargedPage(ink);
     return page;
 }

@@ -1,17 +1,20 @@
-// Reading picture files for the importer: format, size and damage checks before and after decoding.
+// Reading picture files for the importer: a plain file read once, its format
+// told by content, size and damage checks before and after decoding.
 #include "picture_input.h"
 
-#include "platform/picture_io.h"
+#include "svg_input.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include "platform/jpeg_scans.h"
+#include "platform/picture_io.h"
+#include "platform/plain_file.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QtEndian>
 
 namespace importer {
 namespace {
+
+using platform::PictureFormat;
 
 bool truncationReported = false;
 
@@ -51,48 +54,49 @@ bool acceptableSize(QSize size)
            qint64(size.width()) * size.height() <= platform::kMaxPicturePixels;
 }
 
+// The size to decode a picture at: its own, half of it beyond the limits, or
+// empty when even that is too large.
+QSize decodingSize(QSize size)
+{
+    if (acceptableSize(size))
+        return size;
+    const QSize shrunk = size / kMaxDecodeShrink;
+    return acceptableSize(shrunk) ? shrunk : QSize();
+}
+
 QString tooLarge(QSize size)
 {
     return QString("the picture is too large (%1 x %2 pixels; at most %3 pixels a side and %4 million in all)")
         .arg(size.width())
         .arg(size.height())
-        .arg(platform::kMaxPictureSide)
-        .arg(platform::kMaxPicturePixels / 1'000'000);
+        .arg(platform::kMaxPictureSide * kMaxDecodeShrink)
+        .arg(platform::kMaxPicturePixels * kMaxDecodeShrink * kMaxDecodeShrink / 1'000'000);
 }
 
-// An uncompressed BMP shorter than its header promises: Qt would show the missing rows black.
-bool bmpShorterThanHeader(const QString& path, qint64 fileSize)
+QString tooManyScans(int scans, QSize size)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(34);
-    if (head.size() < 34 || qFromLittleEndian<quint32>(head.constData() + 14) < 40)
-        return false;
-    const auto offset = qFromLittleEndian<quint32>(head.constData() + 10);
-    const qint64 width = qFromLittleEndian<qint32>(head.constData() + 18);
-    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(head.constData() + 22)));
-    const auto bits = qFromLittleEndian<quint16>(head.constData() + 28);
-    const auto compression = qFromLittleEndian<quint32>(head.constData() + 30);
-    // Sizes the reader refuses anyway are left to it, and keep the product below in range.
-    if ((compression != 0 && compression != 3) || width <= 0 || width > platform::kMaxPictureSide ||
-        height > platform::kMaxPictureSide || bits == 0 || bits > 32)
-        return false;
-    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-    return fileSize < qint64(offset) + rowBytes * height;
+    return QString("the JPEG is stored in %1 scans, too many to decode (at most %2, and at most %3 for "
+                   "a picture of %4 x %5 pixels)")
+        .arg(scans)
+        .arg(platform::kMaxJpegScans)
+        .arg(std::min<qint64>(platform::kMaxJpegScans,
+                              platform::kMaxJpegScanPixels / std::max<qint64>(1, qint64(size.width()) * size.height())))
+        .arg(size.width())
+        .arg(size.height());
 }
 
-PictureFile readSvg(const QString& path, qint64 fileSize)
+PictureFile readSvg(const QByteArray& bytes)
 {
-    if (fileSize > kMaxSvgFileBytes)
+    if (bytes.size() > kMaxSvgFileBytes)
         return refused(QString("the drawing is too large (%1 MiB; at most %2 MiB)")
-                           .arg(megabytes(fileSize), megabytes(kMaxSvgFileBytes)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused("cannot be opened: " + file.errorString());
-    PictureFile picture;
-    picture.svg = file.readAll();
+                           .arg(megabytes(bytes.size()), megabytes(kMaxSvgFileBytes)));
     const DecoderWatch watch;
+    const SelfContainedSvg svg = selfContainedSvg(bytes);
+    if (svg.document.isEmpty())
+        return refused("damaged SVG drawing");
+    PictureFile picture;
+    picture.svg = svg.document;
+    picture.dropped = svg.dropped;
     const QSvgRenderer renderer(picture.svg);
     picture.size = renderer.defaultSize();
     if (!renderer.isValid() || picture.size.isEmpty())
@@ -100,44 +104,61 @@ PictureFile readSvg(const QString& path, qint64 fileSize)
     return picture;
 }
 
-PictureFile readRaster(const QString& path, qint64 fileSize, QImageReader& reader)
+PictureFile readRaster(const QByteArray& bytes, PictureFormat format)
 {
-    if (fileSize > kMaxPictureFileBytes)
-        return refused(QString("the file is too large (%1 MiB; at most %2 MiB)")
-                           .arg(megabytes(fileSize), megabytes(kMaxPictureFileBytes)));
-    const QSize size = reader.size();
-    if (size.isValid() && !acceptableSize(size))
+    const QSize size = platform::announcedSize(bytes, format);
+    const QSize decoded = size.isValid() ? decodingSize(size) : QSize();
+    if (size.isValid() && decoded.isEmpty())
         return refused(tooLarge(size));
-    if (reader.format() == "bmp" && bmpShorterThanHeader(path, fileSize))
-        return refused("the picture is damaged or incomplete");
+    // A picture decoded at half its size costs the decoder a quarter of the work.
+    if (const int scans = platform::jpegLayout(bytes).scans;
+        format == PictureFormat::Jpeg && !platform::jpegWorkAcceptable(scans, decoded))
+        return refused(tooManyScans(scans, decoded));
     PictureFile picture;
     const DecoderWatch watch;
-    picture.raster = platform::loadPicture(path);
+    picture.raster = platform::decodePicture(bytes, format, false, decoded == size ? QSize() : decoded);
     if (picture.raster.isNull() || watch.truncated())
         return refused("the picture is damaged or incomplete");
     picture.size = picture.raster.size();
     return picture;
 }
 
+QString readProblem(const platform::FileContent& file)
+{
+    switch (file.status) {
+    case platform::ReadStatus::Missing:
+        return "no such file";
+    case platform::ReadStatus::NotPlain:
+        return "not a file";
+    case platform::ReadStatus::TooLarge:
+        return QString("the file is too large (%1 MiB; at most %2 MiB)")
+            .arg(megabytes(file.size), megabytes(kMaxPictureFileBytes));
+    case platform::ReadStatus::Failed:
+        return "cannot be opened or read";
+    case platform::ReadStatus::Read:
+        break;
+    }
+    return file.bytes.isEmpty() ? "the file is empty" : QString();
+}
+
 } // namespace
+
+bool isImportedRaster(PictureFormat format)
+{
+    return format == PictureFormat::Png || format == PictureFormat::Jpeg || format == PictureFormat::Gif ||
+           format == PictureFormat::Bmp;
+}
 
 PictureFile readPictureFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return refused("no such file");
-    if (!info.isFile())
-        return refused("not a file");
-    if (info.size() == 0)
-        return refused("the file is empty");
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const DecoderWatch watch;
-    const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
-    if (format == "svg")
-        return readSvg(path, info.size());
-    if (format == "png" || format == "jpeg" || format == "gif" || format == "bmp")
-        return readRaster(path, info.size(), reader);
+    const platform::FileContent file = platform::readPlainFile(path, kMaxPictureFileBytes);
+    if (const QString why = readProblem(file); !why.isEmpty())
+        return refused(why);
+    const PictureFormat format = platform::pictureFormatOf(file.bytes);
+    if (isImportedRaster(format))
+        return readRaster(file.bytes, format);
+    if (format == PictureFormat::Unknown && looksLikeSvg(file.bytes))
+        return readSvg(file.bytes);
     return refused("not a picture Tintaro can read (PNG, JPEG, GIF, BMP or SVG)");
 }
 

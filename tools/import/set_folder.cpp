@@ -1,81 +1,19 @@
-// The set's files on disk: numbering, its logo, and writing new files all or none.
+// The set's files on disk: numbering, its logo, its pages.
 #include "set_folder.h"
 
 #include "platform/files.h"
+#include "platform/plain_file.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <unistd.h>
 
 namespace importer {
 namespace {
 
-constexpr QFileDevice::Permissions kShared =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-
-// The temporary file is renamed into place by a call that refuses to replace.
-QString writeNew(const NewFile& file)
+// Whether anything at all holds the name, a dangling link included.
+bool nameTaken(const QString& path)
 {
-    QTemporaryFile temporary(QFileInfo(file.path).dir().filePath(".tintaro-import-XXXXXX"));
-    if (!temporary.open())
-        return temporary.errorString();
-    const bool written = temporary.write(file.bytes) == file.bytes.size() && temporary.flush() &&
-                         ::fsync(temporary.handle()) == 0 && temporary.setPermissions(kShared);
-    if (!written)
-        return temporary.errorString();
-    if (QFileInfo::exists(file.path))
-        return "the file exists already";
-    if (!temporary.rename(file.path))
-        return QFileInfo::exists(file.path) ? "the file exists already" : temporary.errorString();
-    temporary.setAutoRemove(false);
-    return {};
-}
-
-QString writeReplacing(const NewFile& file)
-{
-    QSaveFile save(file.path);
-    if (!save.open(QIODevice::WriteOnly))
-        return save.errorString();
-    if (save.write(file.bytes) != file.bytes.size()) {
-        save.cancelWriting();
-        return save.errorString();
-    }
-    return save.commit() ? QString() : save.errorString();
-}
-
-// The folders above `path` that do not exist yet, deepest first.
-QStringList missingFolders(const QString& path)
-{
-    QStringList missing;
-    for (QDir dir = QFileInfo(path).dir(); !dir.exists(); dir.setPath(QFileInfo(dir.path()).path()))
-        missing << dir.path();
-    return missing;
-}
-
-// Removes what a failed call created; returns what could not be removed.
-QStringList undo(const QStringList& created, const QStringList& folders)
-{
-    QStringList left;
-    for (const QString& path : created) {
-        if (!QFile::remove(path))
-            left << path;
-    }
-    for (const QString& folder : folders) {
-        if (QFileInfo(folder).isDir() && !QDir().rmdir(folder))
-            left << folder;
-    }
-    return left;
-}
-
-QString failure(const QString& why, const QStringList& created, const QStringList& folders)
-{
-    const QStringList left = undo(created, folders);
-    if (left.isEmpty())
-        return why;
-    return why + "; these could not be removed again: " + left.join(", ");
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 } // namespace
@@ -119,32 +57,27 @@ QString SetFolder::logoFile() const
     return {};
 }
 
+int SetFolder::pageHolding(const QByteArray& gif) const
+{
+    for (int n = pageCount(); n >= 1; --n) {
+        // A page of another size is told apart without reading it.
+        const platform::FileContent page = platform::readPlainFile(absolute(pagePath(n)), gif.size());
+        if (page.ok() && page.bytes == gif)
+            return n;
+    }
+    return 0;
+}
+
+bool SetFolder::isLinked() const { return QFileInfo(absolute(folderPath())).isSymLink(); }
+
 QString SetFolder::firstTaken(int first, int last) const
 {
     for (int n = first; n <= last; ++n) {
         for (const QString& extension : {QStringLiteral(".gif"), QStringLiteral(".bmp")}) {
             const QString relative = QString("dibujos/%1/%2%3").arg(name_, QString::number(n), extension);
-            if (QFileInfo::exists(absolute(relative)))
+            if (nameTaken(absolute(relative)))
                 return relative;
         }
-    }
-    return {};
-}
-
-QString writeAll(const std::vector<NewFile>& files)
-{
-    QStringList created;
-    QStringList folders;
-    for (const NewFile& file : files) {
-        const QStringList missing = missingFolders(file.path);
-        if (!missing.isEmpty() && !QDir().mkpath(QFileInfo(file.path).path()))
-            return failure("cannot create the folder " + missing.first(), created, missing + folders);
-        folders = missing + folders;
-        const QString problem = file.mayReplace ? writeReplacing(file) : writeNew(file);
-        if (!problem.isEmpty())
-            return failure(QString("cannot write %1: %2").arg(file.path, problem), created, folders);
-        if (!file.mayReplace)
-            created << file.path;
     }
     return {};
 }

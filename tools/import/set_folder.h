@@ -1,5 +1,5 @@
-// A drawing set on disk, as the importer adds pages to it: its name, its
-// pages dibujos/<set>/<n>.gif, and its logo logos/<set>.gif.
+// A drawing set on disk, as the importer finds it: its name, its pages
+// dibujos/<set>/<n>.gif, and its logo logos/<set>.gif.
 #pragma once
 
 #include <QByteArray>
@@ -17,6 +17,7 @@ public:
     SetFolder(const QString& programFolder, const QString& name);
 
     // Relative to the program folder, as messages show them.
+    QString folderPath() const { return "dibujos/" + name_; }
     QString pagePath(int n) const { return QString("dibujos/%1/%2.gif").arg(name_, QString::number(n)); }
     QString logoPath() const { return "logos/" + name_ + ".gif"; }
     QString absolute(const QString& relative) const { return programFolder_ + "/" + relative; }
@@ -25,25 +26,18 @@ public:
     int pageCount() const;
     // The file of logos/ that names this set (any extension), empty when none.
     QString logoFile() const;
-    // The first of n.gif and n.bmp, for n = first..last, that already exists
-    // (a page or a stale coloured copy a new page would meet), or empty.
+    // The first of n.gif and n.bmp, for n = first..last, whose name is taken
+    // (a page, a stale coloured copy a new page would meet, or a link), or empty.
     QString firstTaken(int first, int last) const;
+    // The page of the set whose file holds exactly `gif`, or 0.
+    int pageHolding(const QByteArray& gif) const;
+    // Whether the set's folder is a link (to a set kept elsewhere).
+    bool isLinked() const;
+    const QString& name() const { return name_; }
 
 private:
     QString programFolder_;
     QString name_;
 };
-
-struct NewFile {
-    QString path;       // absolute
-    QByteArray bytes;
-    bool mayReplace;    // false: the file must not exist yet
-};
-
-// Writes the files in order, each atomically (complete or not at all). A file
-// that may not replace another never does, even one that appears meanwhile.
-// On a failure removes the files this call created (and the folders it made,
-// when empty again) and returns why; returns an empty text on success.
-QString writeAll(const std::vector<NewFile>& files);
 
 } // namespace importer
