@@ -317,6 +317,43 @@ void BM_JpegScanCount(benchmark::State& state)
 }
 BENCHMARK(BM_JpegScanCount)->ArgName("progressive")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// This process's resident memory in MB, as /proc tells it (0 if it cannot).
+double residentMegabytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
+
+// Resident memory after ten painted page changes, as the child makes them.
+// Run alone (--benchmark_filter=BM_ResidentAfterTenPages), so that no other
+// benchmark's pictures are counted.
+void BM_ResidentAfterTenPages(benchmark::State& state)
+{
+    Book book;
+    if (!book.openFor(state))
+        return;
+    book.removeCopies();
+    for (auto _ : state) {
+        for (int i = 0; i < 10; ++i) {
+            book.paint(i);
+            book.form->Command4_Click();
+        }
+    }
+    state.counters["resident_mb"] = residentMegabytes();
+    book.removeCopies();
+}
+BENCHMARK(BM_ResidentAfterTenPages)
+    ->ArgNames({"screen_w", "screen_h"})
+    ->Args({1920, 1080})
+    ->Args({3840, 2160})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
