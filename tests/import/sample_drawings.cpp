@@ -227,9 +227,10 @@ Drawing map()
         p.drawRect(QRectF(110 + small * i, 510 - small, small, small));
         d.seeds << QPointF(110 + small * (i + 0.5), 510 - small / 2).toPoint();
     }
-    // ...and a cluster of tiny ones in the second: one area once merged.
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
+    // ...and a cluster of tiny ones in the second: one area once merged, wide
+    // enough to hit once its outline has grown on the smallest canvas.
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
             p.drawRect(QRectF(700 + tiny * i, 400 + tiny * j, tiny, tiny));
     d.seeds << QPointF(700 + 2.5 * tiny, 400 + 2.5 * tiny).toPoint();
     return d;

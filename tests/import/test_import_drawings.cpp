@@ -26,11 +26,14 @@ namespace {
 // Ink covers at most this share of a page made from line art.
 constexpr double kMostBlack = 0.15;
 
-// One point well inside each area of `page` that has room for one.
+// One point well inside each area of `page` that has room for one: four
+// pixels of the page as it is cleaned from its lines, so that it stays off
+// them on the smallest canvas too.
 QList<QPoint> areaSeeds(const QImage& page)
 {
     const QImage lines = toGrey(page);
-    const QImage core = dilateInk(lines, -4, 4, Outside::Ink);
+    const int inside = 4 * kPageSize.width() / kCleaningSize.width();
+    const QImage core = dilateInk(lines, -inside, inside, Outside::Ink);
     const Components areas = labelComponents(lines, kPaper, Connectivity::Four);
     std::vector<char> seen(std::size_t(areas.count()), 0);
     QList<QPoint> seeds;
