@@ -5,6 +5,7 @@
 // scaled to 200 % (the 3840 x 2160 screen then has the layout of a
 // 1920 x 1080 one, at two device pixels a screen pixel). Also the checks
 // every load makes on the file it reads.
+#include "platform/gif_decode.h"
 #include "platform/jpeg_scans.h"
 #include "platform/picture_io.h"
 #include "platform/plain_file.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QDir>
 #include <QDirIterator>
@@ -231,6 +233,33 @@ BENCHMARK(BM_LoadPage)
     ->Apply(onBothScreens)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// Decoding a shipped page's GIF alone. Arg 0: Qt's GIF reader; 1: the
+// program's decoder of plain GIFs. Each decode writes a picture freshly
+// allocated, as a page load does.
+void BM_DecodePageGif(benchmark::State& state)
+{
+    Book book;
+    if (!book.open(QSize(1920, 1080))) {
+        state.SkipWithError("the shipped book could not be opened on a 1920 x 1080 screen");
+        return;
+    }
+    const QString path = book.folder.path() + "/dibujos/" + book.form->SetName(0) + "/1.gif";
+    const QByteArray gif = platform::readPlainFile(path, 1 << 24).bytes;
+    const bool ours = state.range(0) == 1;
+    Timings timings;
+    for (auto _ : state) {
+        timings.add(state, timed([&] {
+            QBuffer buffer;
+            buffer.setData(gif);
+            const QImage page = ours ? platform::decodePlainGif(gif, platform::kMaxPictureSide, platform::kMaxPicturePixels)
+                                     : QImageReader(&buffer, "gif").read();
+            benchmark::DoNotOptimize(page.constBits());
+        }));
+    }
+    timings.report(state);
+}
+BENCHMARK(BM_DecodePageGif)->ArgName("ours")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The fit alone: the loaded page put onto the canvas. coloured 0: a shipped
 // page picture (shrunk onto the page's place); 1: a canvas-size coloured copy.

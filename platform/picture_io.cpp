@@ -2,6 +2,7 @@
 // truncated files, and writing BMP copies through a temporary file.
 #include "platform/picture_io.h"
 
+#include "platform/gif_decode.h"
 #include "platform/jpeg_scans.h"
 #include "platform/plain_file.h"
 
@@ -176,6 +177,11 @@ private:
 // `scaledSize`, when valid, is the size to decode to, whatever the picture's own.
 QImage decode(const QByteArray& bytes, PictureFormat format, QSize scaledSize)
 {
+    if (format == PictureFormat::Gif && !scaledSize.isValid()) {
+        QImage plain = decodePlainGif(bytes, kMaxPictureSide, kMaxPicturePixels);
+        if (!plain.isNull())
+            return plain;
+    }
     OneFormatReader one(bytes, format);
     QImageReader* reader = one.get();
     if (reader == nullptr || !reader->canRead())
