@@ -64,14 +64,16 @@ void Form1::ColourFill(float X, float Y)
     const int x = at.x();
     const int y = at.y();
     QImage& image = Picture1->persistentImage();
-    const bool filled = FillToBorder
-        ? platform::ExtFloodFill(image, x, y, 0, platform::FloodFillType::Border, Picture1->FillColor())
-        : platform::ExtFloodFill(image, x, y, platform::GetPixel(image, x, y),
-                                 platform::FloodFillType::Surface, Picture1->FillColor());
-    // The canvas repaints from the image as soon as the press is handled; a
+    QRect painted;
+    if (FillToBorder)
+        platform::ExtFloodFill(image, x, y, 0, platform::FloodFillType::Border, Picture1->FillColor(), &painted);
+    else
+        platform::ExtFloodFill(image, x, y, platform::GetPixel(image, x, y), platform::FloodFillType::Surface,
+                               Picture1->FillColor(), &painted);
+    // The canvas repaints what changed as soon as the press is handled; a
     // refused fill (a press on an outline) leaves nothing new to show.
-    if (filled)
-        Picture1->imageChanged();
+    if (!painted.isEmpty())
+        Picture1->imageChanged(painted);
 }
 
 void Form1::PencilPress(float X, float Y)

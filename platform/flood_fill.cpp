@@ -1,6 +1,8 @@
 // ExtFloodFill, GetPixel and SetPixelV: colour values in and out, the span fill underneath.
 #include "platform/flood_fill.h"
 
+#include <QScopeGuard>
+
 namespace platform {
 
 namespace {
@@ -16,8 +18,13 @@ bool isFillable(const QImage& image)
 } // namespace
 
 bool ExtFloodFill(QImage& image, int x, int y, ColourValue colour, FloodFillType type,
-                  ColourValue brush)
+                  ColourValue brush, QRect* painted)
 {
+    QRect changed;
+    const auto report = qScopeGuard([&] {
+        if (painted != nullptr)
+            *painted = changed;
+    });
     const ColourValue at = GetPixel(image, x, y);
     if (at == kInvalidColour || !isFillable(image))
         return false;
@@ -27,12 +34,16 @@ bool ExtFloodFill(QImage& image, int x, int y, ColourValue colour, FloodFillType
     if (type == FloodFillType::Border) {
         if (at == fromQRgb(target))
             return false;
-        return !floodFillBorder(image, start, target, fill).isEmpty();
+        changed = floodFillBorder(image, start, target, fill);
+        return !changed.isEmpty();
     }
     if (at != fromQRgb(target))
         return false;
     // Filling an area with its own colour changes nothing but is not a failure.
-    return fromQRgb(target) == fromQRgb(fill) || !floodFillSurface(image, start, target, fill).isEmpty();
+    if (fromQRgb(target) == fromQRgb(fill))
+        return true;
+    changed = floodFillSurface(image, start, target, fill);
+    return !changed.isEmpty();
 }
 
 ColourValue GetPixel(const QImage& image, int x, int y)

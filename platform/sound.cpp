@@ -52,21 +52,6 @@ QHash<QString, QPointer<SealedSound>>& sounds()
     return cache;
 }
 
-// Stops and closes every sound while the application is still whole. Left to
-// the application's own teardown, the audio streams would close while the
-// audio client's thread may still be serving them, which PulseAudio's client
-// library does not always survive (it aborts on a freed ring buffer).
-void releaseSounds()
-{
-    for (const QPointer<SealedSound>& sound : std::as_const(sounds())) {
-        if (sound) {
-            sound->effect()->stop();
-            delete sound.data();
-        }
-    }
-    sounds().clear();
-}
-
 // A read-only memory file holding `bytes`; not valid when one cannot be made.
 Descriptor sealedCopy(const QByteArray& bytes)
 {
@@ -81,8 +66,6 @@ Descriptor sealedCopy(const QByteArray& bytes)
 // null when the file is not a playable plain WAV file.
 QSoundEffect* effectFor(const QString& path)
 {
-    if (sounds().isEmpty())
-        qAddPostRoutine(releaseSounds); // once for each application object
     QPointer<SealedSound>& sound = sounds()[path];
     if (sound)
         return sound->effect();

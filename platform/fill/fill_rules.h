@@ -10,7 +10,11 @@
 //   The eight-pixel steps (allOf8, noneOf8) serve the same long runs, a
 //     compare and a branch for eight pixels instead of two.
 // The border rule's visited bits are read a 64-bit word at a time for the same
-// reason: runs in rows already painted end at the first visited word.
+// reason: runs in rows already painted end at the first visited word. Its
+// runs are first followed to the next pixel of the border or the fill colour
+// without the bits (StopAtEither): on the one-pixel maze that took the border
+// rule from 1.21-1.32 times the surface rule to 1.04-1.12 (3.8 against 3.3 ms
+// at 832 x 696, 57 against 65 ms at 3840 x 2000).
 #pragma once
 
 #include <QRect>
@@ -75,30 +79,49 @@ inline bool noneOf8(const QRgb* p, QRgb rgb)
 #endif
 }
 
-// x moved right over pixels that are not `rgb`, not beyond `last`.
-inline int rightWhileNot(const QRgb* row, int x, int last, QRgb rgb)
+// The colours a scan stops at: one colour...
+struct StopAt {
+    QRgb rgb;
+    unsigned mask4(const QRgb* p) const { return matchMask4(p, rgb); }
+    bool none8(const QRgb* p) const { return noneOf8(p, rgb); }
+    bool at(QRgb pixel) const { return (pixel & kRgbMask) == rgb; }
+};
+
+// ...or either of two.
+struct StopAtEither {
+    QRgb a;
+    QRgb b;
+    unsigned mask4(const QRgb* p) const { return matchMask4(p, a) | matchMask4(p, b); }
+    bool none8(const QRgb* p) const { return noneOf8(p, a) && noneOf8(p, b); }
+    bool at(QRgb pixel) const { return (pixel & kRgbMask) == a || (pixel & kRgbMask) == b; }
+};
+
+// x moved right over pixels `stop` does not stop at, not beyond `last`.
+template <typename Stop>
+inline int rightWhileNot(const QRgb* row, int x, int last, Stop stop)
 {
-    for (; x + 8 <= last && noneOf8(row + x + 1, rgb); x += 8) {
+    for (; x + 8 <= last && stop.none8(row + x + 1); x += 8) {
     }
     for (; x + 4 <= last; x += 4) {
-        if (const unsigned hit = matchMask4(row + x + 1, rgb))
+        if (const unsigned hit = stop.mask4(row + x + 1))
             return x + std::countr_zero(hit);
     }
-    while (x < last && (row[x + 1] & kRgbMask) != rgb)
+    while (x < last && !stop.at(row[x + 1]))
         ++x;
     return x;
 }
 
-// x moved left over pixels that are not `rgb`, not below `first`.
-inline int leftWhileNot(const QRgb* row, int x, int first, QRgb rgb)
+// x moved left over pixels `stop` does not stop at, not below `first`.
+template <typename Stop>
+inline int leftWhileNot(const QRgb* row, int x, int first, Stop stop)
 {
-    for (; x - 8 >= first && noneOf8(row + x - 8, rgb); x -= 8) {
+    for (; x - 8 >= first && stop.none8(row + x - 8); x -= 8) {
     }
     for (; x - 4 >= first; x -= 4) {
-        if (const unsigned hit = matchMask4(row + x - 4, rgb))
+        if (const unsigned hit = stop.mask4(row + x - 4))
             return x - std::countl_zero(hit << 28);
     }
-    while (x > first && (row[x - 1] & kRgbMask) != rgb)
+    while (x > first && !stop.at(row[x - 1]))
         --x;
     return x;
 }
@@ -221,6 +244,8 @@ public:
     int runStart(int x) const;
 
 private:
+    int runEndByWords(int x, int limit) const;
+    int runStartByWords(int x) const;
     bool visited(int x) const { return (bits_[x >> 6] >> (x & 63)) & 1u; }
     unsigned visited4(int x) const
     {
@@ -240,30 +265,50 @@ private:
     std::uint64_t* bits_ = nullptr;
 };
 
+// A run ends at the border colour or at a pixel the fill painted, which has
+// the fill colour. Most runs meet no pixel of the fill colour at all, so they
+// are first followed to the next pixel of either colour without the visited
+// bits; only at a pixel of the fill colour do the bits decide.
+inline int BorderRule::runEnd(int x, int limit) const
+{
+    x = rightWhileNot(row_, x, limit, StopAtEither{border_, fill_});
+    if (x == limit || (row_[x + 1] & kRgbMask) == border_)
+        return x;
+    return runEndByWords(x, limit);
+}
+
+inline int BorderRule::runStart(int x) const
+{
+    x = leftWhileNot(row_, x, 0, StopAtEither{border_, fill_});
+    if (x == 0 || (row_[x - 1] & kRgbMask) == border_)
+        return x;
+    return runStartByWords(x);
+}
+
 // Within one word of visited bits the run can only reach the first visited
 // pixel, so only the border colour is compared pixel by pixel.
-inline int BorderRule::runEnd(int x, int limit) const
+inline int BorderRule::runEndByWords(int x, int limit) const
 {
     while (x < limit) {
         const int next = x + 1;
         const int wordLast = std::min(limit, next | 63);
         const std::uint64_t ahead = bits_[next >> 6] >> (next & 63);
         const int last = ahead ? std::min(wordLast, next + std::countr_zero(ahead) - 1) : wordLast;
-        x = rightWhileNot(row_, x, last, border_);
+        x = rightWhileNot(row_, x, last, StopAt{border_});
         if (x < wordLast)
             return x;
     }
     return x;
 }
 
-inline int BorderRule::runStart(int x) const
+inline int BorderRule::runStartByWords(int x) const
 {
     while (x > 0) {
         const int previous = x - 1;
         const int wordFirst = previous & ~63;
         const std::uint64_t behind = bits_[previous >> 6] << (63 - (previous & 63));
         const int first = behind ? std::max(wordFirst, previous - std::countl_zero(behind) + 1) : wordFirst;
-        x = leftWhileNot(row_, x, first, border_);
+        x = leftWhileNot(row_, x, first, StopAt{border_});
         if (x > wordFirst)
             return x;
     }

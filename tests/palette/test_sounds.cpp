@@ -1,6 +1,7 @@
 // The pick and undo sounds: started without waiting for them, and nothing
 // else depends on them (missing files, no audio device).
-#include "tests/support/colouring_form.h"
+#include "tests/support/sound_test_main.h"
+#include "tests/support//colouring_form.h"
 #include "tests/support/samples.h"
 
 #include <QAudioDevice>
@@ -11,7 +12,8 @@ using testsupport::ColouringForm;
 
 namespace {
 
-constexpr int kToneMilliseconds = 3000;
+// Long enough that a loaded machine starts the stream while it still plays.
+constexpr int kToneMilliseconds = 8000;
 
 QImage outlinedBox()
 {
@@ -95,5 +97,5 @@ void SoundsTest::soundsPlayWhileTheHandlersReturn()
     QTRY_VERIFY_WITH_TIMEOUT(playingStreams() > 0, kToneMilliseconds);
 }
 
-QTEST_MAIN(SoundsTest)
+int main(int argc, char** argv) { return testsupport::runSoundTest<SoundsTest>(argc, argv); }
 #include "test_sounds.moc"

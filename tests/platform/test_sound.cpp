@@ -1,7 +1,8 @@
 // Asynchronous sounds: silent without a file or an audio device, one cached effect a file otherwise.
 #include "platform/sound.h"
 
-#include "tests/support/samples.h"
+#include "tests/support/sound_test_main.h"
+#include "tests/support//samples.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -121,5 +122,5 @@ void TestSound::soundPlaysThroughOneCachedEffect()
     QTRY_VERIFY_WITH_TIMEOUT(!effectFor(second)->isPlaying(), 30000);
 }
 
-QTEST_MAIN(TestSound)
+int main(int argc, char** argv) { return testsupport::runSoundTest<TestSound>(argc, argv); }
 #include "test_sound.moc"

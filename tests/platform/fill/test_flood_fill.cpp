@@ -173,6 +173,7 @@ private slots:
     void onePixelImages();
     void alphaIsIgnoredInComparisons();
     void getPixelAndSetPixelV();
+    void extFloodFillTellsWhatItPainted();
 };
 
 void TestFloodFill::borderRuleFillsUpToBlackOverEveryOtherColour()
@@ -449,6 +450,26 @@ void TestFloodFill::getPixelAndSetPixelV()
     QCOMPARE(img.pixel(0, 0), qRgb(1, 2, 3));
     QVERIFY(!SetPixelV(img, 2, 2, 0));
     QCOMPARE(art::text(img).join('|'), QStringLiteral("?r|gb"));
+}
+
+// The rectangle the canvas shows again after a fill: the painted pixels' bounds, empty when nothing changed.
+void TestFloodFill::extFloodFillTellsWhatItPainted()
+{
+    const QStringList art = {"#....", "#.###", "#.#..", "#####"};
+    QImage img = art::image(art);
+    QRect painted(0, 0, 9, 9);
+    QVERIFY(ExtFloodFill(img, 1, 1, 0x000000, FloodFillType::Border, 0x0000FF, &painted));
+    QCOMPARE(painted, QRect(1, 0, 4, 3));
+    img = art::image(art);
+    QVERIFY(ExtFloodFill(img, 3, 2, 0xFFFFFF, FloodFillType::Surface, 0x0000FF, &painted));
+    QCOMPARE(painted, QRect(3, 2, 2, 1));
+    // The area already has the fill colour: a success that changes nothing.
+    QVERIFY(ExtFloodFill(img, 3, 2, 0x0000FF, FloodFillType::Surface, 0x0000FF, &painted));
+    QVERIFY(painted.isEmpty());
+    // A press on the border colour: refused, nothing painted.
+    painted = QRect(0, 0, 9, 9);
+    QVERIFY(!ExtFloodFill(img, 0, 0, 0x000000, FloodFillType::Border, 0x0000FF, &painted));
+    QVERIFY(painted.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestFloodFill)
