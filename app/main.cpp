@@ -2,6 +2,7 @@
 // window; a click on its drawing opens the main window. A second start while
 // it runs brings the running window to the front and ends.
 #include "platform/book_folders.h"
+#include "platform/sound.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "splash/splash_window.h"
@@ -30,16 +31,10 @@ void showCoveringScreen(QWidget& window)
     window.showFullScreen();
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Shows the splash, then the main window, until the child leaves; returns
+// the exit status. The windows and the one-program lock are gone on return.
+int run()
 {
-    // Canvas-sized images come and go with every page: give each its own
-    // mapping, returned to the system when freed, rather than letting the
-    // heap grow by one at every page change. Refused, it only costs memory.
-    static_cast<void>(mallopt(M_MMAP_THRESHOLD, 1 << 20));
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Tintaro");
     const QString folder = QApplication::applicationDirPath();
     const platform::BookFolders book(folder);
     // Before any window and any file: two programs on one folder would save
@@ -56,7 +51,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<Form1> mainWindow;
     // The splash deletes itself when closed; once the main window is up it goes.
     const QPointer<Form2> splash = new Form2;
-    QObject::connect(splash, &Form2::drawingClicked, &app, [&mainWindow, &splash, &book] {
+    QObject::connect(splash, &Form2::drawingClicked, qApp, [&mainWindow, &splash, &book] {
         mainWindow = std::make_unique<Form1>(book);
         QObject::connect(mainWindow.get(), &Form1::quitRequested, qApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
@@ -65,9 +60,33 @@ int main(int argc, char* argv[])
         splash->deleteLater();
         showCoveringScreen(*mainWindow);
     });
-    QObject::connect(&instance, &SingleInstance::showRequested, &app, [&mainWindow, &splash] {
+    QObject::connect(&instance, &SingleInstance::showRequested, qApp, [&mainWindow, &splash] {
         bringToFront(mainWindow ? static_cast<QWidget*>(mainWindow.get()) : splash.data());
     });
     splash->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    mainWindow.reset();
+    delete splash.data();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Canvas-sized images come and go with every page: give each its own
+    // mapping, returned to the system when freed, rather than letting the
+    // heap grow by one at every page change. Refused, it only costs memory.
+    static_cast<void>(mallopt(M_MMAP_THRESHOLD, 1 << 20));
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName("Tintaro");
+        status = run();
+        // Everything is saved by now. The application still goes as usual
+        // (a picture on the clipboard is handed over to the desktop), but
+        // the sounds' streams stay open to the end.
+        platform::keepSoundsOpen();
+    }
+    platform::endProcess(status);
 }

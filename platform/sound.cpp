@@ -16,8 +16,15 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <fcntl.h>
 #include <sys/mman.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 
 namespace platform {
 namespace {
@@ -135,6 +142,24 @@ void playSoundAsync(const QString& path)
         return;
     stopOthers(effect);
     effect->play();
+}
+
+void keepSoundsOpen()
+{
+    for (const QPointer<SealedSound>& sound : std::as_const(sounds())) {
+        if (sound)
+            sound->setParent(nullptr);
+    }
+}
+
+void endProcess(int status)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    if (__lsan_do_recoverable_leak_check() != 0 && status == 0)
+        status = 1;
+#endif
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 } // namespace platform

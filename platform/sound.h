@@ -19,4 +19,16 @@ void playSoundAsync(const QString& path);
 // exit waiting for it, so nothing else is handed to it.
 bool isPlayableWave(const QByteArray& wave);
 
+// Qt's PulseAudio client can crash while a stream closes, now and then under
+// load; at the end of the program that would turn a clean exit into a crash
+// report. So the sounds' streams are never closed: keepSoundsOpen() takes the
+// effects away from the application object (call it before that goes, once
+// nothing plays any more), and endProcess() then ends the process without
+// running the static destructors, the sound client's among them.
+void keepSoundsOpen();
+
+// Flushes the standard streams and ends the process with `status` at once.
+// Sanitizer builds look for leaks first, and a leak fails a clean status.
+[[noreturn]] void endProcess(int status);
+
 } // namespace platform
