@@ -2,8 +2,13 @@
 #include "platform/stretch.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform {
 namespace {
@@ -188,6 +193,94 @@ void nearestCopy(const QImage& source, const AxisBlocks& xs, const AxisBlocks& y
     }
 }
 
+// Pictures of one byte a pixel (grey, or at most 256 colours) shrink as
+// bytes: each pixel value stands for its rank in the darkest-first order of
+// the picture's colours, so the darkest pixel of a block is the smallest
+// rank, and whole rows merge at once.
+struct RankedColours {
+    std::array<uchar, 256> rankOf;  // by pixel value
+    std::array<QRgb, 256> colourOf; // by rank
+};
+
+// The ranks of a Grayscale8 or Indexed8 picture's colours, as converting it
+// to Format_RGB32 would give them (an index past the colour table is black).
+RankedColours rankedColours(const QImage& source)
+{
+    RankedColours ranked{};
+    if (source.format() == QImage::Format_Grayscale8 || source.colorCount() == 0) {
+        for (int v = 0; v < 256; ++v) {
+            ranked.rankOf[std::size_t(v)] = uchar(v);
+            ranked.colourOf[std::size_t(v)] = qRgb(v, v, v);
+        }
+        return ranked;
+    }
+    QList<QRgb> table = source.colorTable();
+    table.resize(256, kOpaque);
+    std::array<Darkest::Acc, 256> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] = Darkest::load(table[qsizetype(i)]);
+    std::array<Darkest::Acc, 256> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    const auto distinct = std::unique(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto rank = std::size_t(std::lower_bound(sorted.begin(), distinct, keys[i]) - sorted.begin());
+        ranked.rankOf[i] = uchar(rank);
+        ranked.colourOf[rank] = Darkest::finish(keys[i], 1);
+    }
+    return ranked;
+}
+
+// `acc` becomes the smaller of itself and `row`, byte by byte.
+void keepSmaller(uchar* acc, const uchar* row, int count)
+{
+    int x = 0;
+#if defined(__SSE2__)
+    for (; x + 16 <= count; x += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(acc + x));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(acc + x), _mm_min_epu8(a, b));
+    }
+#endif
+    for (; x < count; ++x)
+        acc[x] = std::min(acc[x], row[x]);
+}
+
+// Merges each block's rows first (whole rows of bytes), then each block
+// along the merged row.
+void resampleBytes(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys, QImage& target, QPoint at)
+{
+    const RankedColours ranked = rankedColours(source);
+    const bool valuesAreRanks = source.format() == QImage::Format_Grayscale8 || source.colorCount() == 0;
+    const int width = source.width();
+    std::vector<uchar> ranks(static_cast<std::size_t>(width));
+    std::vector<uchar> merged(static_cast<std::size_t>(width));
+    const auto ranksOf = [&](int y) {
+        const uchar* values = source.constScanLine(y);
+        if (valuesAreRanks)
+            return values;
+        for (int x = 0; x < width; ++x)
+            ranks[std::size_t(x)] = ranked.rankOf[values[x]];
+        return static_cast<const uchar*>(ranks.data());
+    };
+    for (std::size_t k = 0; k < ys.first.size(); ++k) {
+        std::copy_n(ranksOf(ys.first[k]), width, merged.begin());
+        for (int y = ys.first[k] + 1; y <= ys.last[k]; ++y)
+            keepSmaller(merged.data(), ranksOf(y), width);
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(at.y() + int(k))) + at.x();
+        for (std::size_t i = 0; i < xs.first.size(); ++i) {
+            uchar darkest = merged[std::size_t(xs.first[i])];
+            for (int x = xs.first[i] + 1; x <= xs.last[i]; ++x)
+                darkest = std::min(darkest, merged[std::size_t(x)]);
+            out[i] = ranked.colourOf[darkest];
+        }
+    }
+}
+
+bool oneBytePixels(const QImage& picture)
+{
+    return picture.format() == QImage::Format_Grayscale8 || picture.format() == QImage::Format_Indexed8;
+}
+
 // Resamples the whole of `source` into the rectangle `to` of `target`.
 template <typename R>
 void resampleInto(const QImage& source, bool covering, QImage& target, const QRect& to)
@@ -226,7 +319,10 @@ QImage stretchKeepingDark(const QImage& source, QSize size)
 {
     if (!usable(source, size))
         return {};
-    return resample<Darkest>(source, size, true);
+    QImage target(size, QImage::Format_RGB32);
+    if (!target.isNull())
+        stretchKeepingDarkInto(source, target, target.rect());
+    return target;
 }
 
 void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& to)
@@ -234,6 +330,11 @@ void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& t
     Q_ASSERT(target.format() == QImage::Format_RGB32 && target.rect().contains(to));
     if (!usable(source, to.size()))
         return;
+    if (oneBytePixels(source)) {
+        resampleBytes(source, axisBlocks(source.width(), to.width(), true),
+                      axisBlocks(source.height(), to.height(), true), target, to.topLeft());
+        return;
+    }
     resampleInto<Darkest>(source, true, target, to);
 }
 
