@@ -2,6 +2,7 @@
 // truncated files, and writing BMP copies through a temporary file.
 #include "platform/picture_io.h"
 
+#include "platform/gif_decode.h"
 #include "platform/jpeg_scans.h"
 #include "platform/plain_file.h"
 
@@ -18,6 +19,8 @@ namespace {
 constexpr int kAllocationLimitMiB = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
 // No picture within the pixel limit needs a larger file (an uncompressed 32-bit BMP).
 constexpr qint64 kMaxFileBytes = kMaxPicturePixels * 4 + 64 * 1024;
+// The start of a file that holds its header, colour tables included.
+constexpr qint64 kHeaderBytes = 64 * 1024;
 
 quint32 le32(const QByteArray& b, qsizetype at)
 {
@@ -197,6 +200,14 @@ QImage withAlphaAsAsked(const QImage& image, bool keepAlpha)
 DecodedPicture decode(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
 {
     DecodedPicture picture;
+    // The book's own pages: decoded by the fast path when they are plain.
+    if (format == PictureFormat::Gif && !options.scaledSize.isValid()) {
+        picture.image = decodePlainGif(bytes, kMaxPictureSide, kMaxPicturePixels);
+        if (!picture.image.isNull()) {
+            picture.size = picture.decoding = picture.image.size();
+            return picture;
+        }
+    }
     OneFormatReader one(bytes, format);
     QImageReader* reader = one.get();
     if (reader == nullptr || !reader->canRead())
@@ -296,6 +307,16 @@ QImage loadPicture(const QString& path, bool keepAlpha)
         return {};
     const PictureFormat format = pictureFormatOf(file.bytes);
     return isBookFormat(format) ? decodePicture(file.bytes, format, keepAlpha) : QImage();
+}
+
+QSize pictureSize(const QString& path)
+{
+    const FileContent file = readPlainFilePrefix(path, kHeaderBytes);
+    if (!file.ok())
+        return {};
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    const QSize size = isBookFormat(format) ? announcedSize(file.bytes, format) : QSize();
+    return withinPictureLimits(size) ? size : QSize();
 }
 
 bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace platform {
@@ -82,6 +83,11 @@ QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlp
 // Reads a plain file (see readPlainFile) and decodes it when it holds a
 // picture of the book's formats; anything else gives a null image.
 QImage loadPicture(const QString& path, bool keepAlpha = false);
+
+// The size of the picture in a plain file of the book's formats, read from
+// its header without decoding it; an invalid size when the file is missing,
+// not a picture or beyond the limits.
+QSize pictureSize(const QString& path);
 
 // loadPicture() of a picture larger than the limits, resampled to
 // `scaledSize` (within them) by the reader while it decodes, so that the

@@ -10,17 +10,55 @@
 #include "sounds.h"
 #include "textures.h"
 
+#include <QByteArray>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace resources {
 namespace {
 
+// Runs job(0) .. job(count - 1) on every core, each index once.
+template <typename Job>
+void onEveryCore(std::size_t count, const Job& job)
+{
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < count; i = next++)
+            job(i);
+    };
+    std::vector<std::jthread> workers(std::max(1u, std::thread::hardware_concurrency()) - 1);
+    for (std::jthread& worker : workers)
+        worker = std::jthread(work);
+    work();
+}
+
+// The pages take most of the generator's time and need nothing from each
+// other: they are drawn and encoded on every core, then written in order.
 void writeBook(FolderWriter& out)
 {
-    for (const BookSet& set : book()) {
+    struct Page {
+        const BookSet* set;
+        std::size_t index;
+        QByteArray gif;
+    };
+    const std::vector<BookSet> sets = book();
+    std::vector<Page> pages;
+    for (const BookSet& set : sets) {
+        for (std::size_t i = 0; i < set.pages.size(); ++i)
+            pages.push_back({&set, i, {}});
+    }
+    onEveryCore(pages.size(), [&pages](std::size_t i) {
+        Page& page = pages[i];
+        page.gif = encodeGif(drawPage(page.set->lineWidth, page.set->pages[page.index]));
+    });
+    auto page = pages.cbegin();
+    for (const BookSet& set : sets) {
         out.put(book::logoPath(set.name), encodeGif(set.logo()));
-        for (std::size_t i = 0; i < set.pages.size(); ++i) {
-            const QString page = book::pagePath(set.name, int(i) + 1);
-            out.put(page, encodeGif(drawPage(set.lineWidth, set.pages[i])));
-        }
+        for (std::size_t i = 0; i < set.pages.size(); ++i, ++page)
+            out.put(book::pagePath(set.name, int(i) + 1), page->gif);
     }
 }
 

@@ -71,6 +71,8 @@ void Form1::createPictureBoxes()
     Picture5 = box(this, true, true, design.picture5);
     Picture1 = box(Picture5, true, true, {0, 0, 3855, 2415});
     Picture1->setContainerInset(1);
+    // The child colours at the screen's full sharpness.
+    Picture1->setDeviceResolution(true);
     Picture8 = box(this, false, true, {6720, 1680, 855, 855});
     Picture8->hide();
     Picture3 = box(this, false, false, {4200, 120, 495, 495});

@@ -1,8 +1,11 @@
 // The shipped book: its sets and logos, and every page as the program will use it.
 #include "areas.h"
+#include "lineart/cleaning.h"
+#include "canvas/page_placement.h"
 #include "platform/files.h"
 #include "platform/flood_fill.h"
 #include "platform/stretch.h"
+#include "tests/support/design_placement.h"
 
 #include <QImageReader>
 #include <QTest>
@@ -11,8 +14,6 @@ namespace {
 
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
-// The canvas a page is shrunk onto on a 1024 x 768 screen.
-const QSize kSmallCanvas(823, 686);
 constexpr int kMinSets = 6;
 constexpr int kMinPages = 8;
 constexpr long kMinArea = 100;
@@ -61,7 +62,7 @@ private slots:
     void page();
 
 private:
-    void checkShrink(const QImage& pageImage, const areatest::AreaMap& areas);
+    void checkShrink(const QImage& pageImage, const areatest::AreaMap& areas, QSize screen);
 };
 
 void TestBook::setsAndLogos()
@@ -101,16 +102,21 @@ void TestBook::page()
     const bool young = set.contains("peque");
     QVERIFY2(areas.count() >= (young ? 2 : 20) && areas.count() <= (young ? 20 : 80),
              qPrintable(QString::number(areas.count())));
-    checkShrink(image, areas);
+    for (const QSize screen : lineart::kShrinkScreens) {
+        checkShrink(image, areas, screen);
+        if (QTest::currentTestFailed())
+            qWarning("on the canvas of a %d x %d screen", screen.width(), screen.height());
+    }
 }
 
-// Fills each area of the shrunk page by the border rule, as a click would, and
-// checks the fill covers pixels of one area of the page only, and enough of
-// them; every area of the page must be reached.
-void TestBook::checkShrink(const QImage& image, const areatest::AreaMap& areas)
+// Fills each area of the page shrunk for `screen` by the border rule, as a
+// click would, and checks the fill covers pixels of one area of the page
+// only, and enough of them; every area of the page must be reached.
+void TestBook::checkShrink(const QImage& image, const areatest::AreaMap& areas, QSize screen)
 {
-    QImage small = platform::stretchKeepingDark(image, kSmallCanvas);
-    QCOMPARE(small.size(), kSmallCanvas);
+    const QSize shown = canvas::fittedPageRect(image.size(), testsupport::canvasOn(screen)).size();
+    QImage small = platform::stretchKeepingDark(image, shown);
+    QCOMPARE(small.size(), shown);
     const areatest::AreaMap smallAreas = areatest::mapAreas(small, kBlack);
     auto sourceArea = [&](int x, int y) {
         return areas.at(areatest::sourceIndex(x, image.width(), small.width()),

@@ -18,7 +18,8 @@ bool generate(const QString& folder, const QString& desktopFolder = {})
 {
     QProcess generator;
     generator.start(TINTARO_RESOURCES_EXE, desktopFolder.isEmpty() ? QStringList{folder} : QStringList{folder, desktopFolder});
-    return generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit
+    // Half a minute of work on an idle machine, for 64 large pages.
+    return generator.waitForFinished(400000) && generator.exitStatus() == QProcess::NormalExit
         && generator.exitCode() == 0;
 }
 
