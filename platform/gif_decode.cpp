@@ -6,6 +6,7 @@
 #include "platform/gif_decode.h"
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -116,8 +117,8 @@ bool decodeLzw(const QByteArray& data, int minBits, const std::array<QRgb, 256>&
         else if (code == next) // the previous string and its own first pixel
             for (int i = 0; i < length; ++i)
                 pixels[out + i] = pixels[previousStart + i];
-        else
-            std::copy_n(pixels + table[std::size_t(code)].start, length, pixels + out);
+        else // an earlier string ends before the output does: never overlapping
+            std::memcpy(pixels + out, pixels + table[std::size_t(code)].start, sizeof(QRgb) * std::size_t(length));
         if (previous >= 0 && next < kMaxCodes) {
             table[std::size_t(next)] = {previousStart, previousLength + 1};
             if (++next == 1 << bits && bits < 12)

@@ -131,8 +131,16 @@ const std::vector<typename R::Acc>& Resampler<R>::reducedRow(int y)
         return cached_;
     // Neighbouring blocks overlap, so the row is loaded once before the blocks merge it.
     const auto* row = reinterpret_cast<const QRgb*>(source_.constScanLine(y));
-    for (std::size_t x = 0; x < loaded_.size(); ++x)
-        loaded_[x] = R::load(row[x]);
+    // Pages are long runs of one colour: each run's value is loaded once.
+    QRgb last = row[0];
+    typename R::Acc lastLoaded = R::load(last);
+    for (std::size_t x = 0; x < loaded_.size(); ++x) {
+        if (row[x] != last) {
+            last = row[x];
+            lastLoaded = R::load(last);
+        }
+        loaded_[x] = lastLoaded;
+    }
     for (std::size_t i = 0; i < cached_.size(); ++i) {
         typename R::Acc acc = loaded_[std::size_t(xs_.first[i])];
         for (int x = xs_.first[i] + 1; x <= xs_.last[i]; ++x)
