@@ -108,13 +108,23 @@ void edgeLines(QImage& canvas, const QRect& page, int width)
     fillRect(canvas, QRect(page.right() + 1, page.top(), width, page.height()), kBlack);
 }
 
-// The part `from` of a 32-bit `picture`, sharing its pixels.
+// The part `from` of a 32-bit or one-byte `picture`, sharing its pixels.
 QImage partOf(const QImage& picture, const QRect& from)
 {
     if (from == picture.rect())
         return picture;
-    const uchar* first = picture.constScanLine(from.top()) + from.left() * 4;
-    return QImage(first, from.width(), from.height(), picture.bytesPerLine(), picture.format());
+    const uchar* first = picture.constScanLine(from.top()) + from.left() * (picture.depth() / 8);
+    QImage part(first, from.width(), from.height(), picture.bytesPerLine(), picture.format());
+    part.setColorTable(picture.colorTable());
+    return part;
+}
+
+// `picture` as the shrink takes it: 32-bit, grey or indexed, as it is.
+QImage shrinkable(const QImage& picture)
+{
+    const bool asItIs = picture.depth() == 32 || picture.format() == QImage::Format_Grayscale8 ||
+                        picture.format() == QImage::Format_Indexed8;
+    return asItIs ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -152,9 +162,8 @@ void layPage(QImage& canvas, const QImage& picture, const QRect& from, const QRe
 {
     Q_ASSERT(canvas.format() == QImage::Format_RGB32 && canvas.rect().contains(page));
     Q_ASSERT(picture.rect().contains(from));
-    const QImage rgb = picture.depth() == 32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     paperAround(canvas, page);
-    platform::stretchKeepingDarkInto(partOf(rgb, from), canvas, page);
+    platform::stretchKeepingDarkInto(partOf(shrinkable(picture), from), canvas, page);
     edgeLines(canvas, page, lineWidth);
 }
 

@@ -53,7 +53,7 @@ void Form1::LoadPage()
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
     if (page.isNull()) {
-        page = platform::loadPicture(drawingFile);
+        page = platform::loadPage(drawingFile);
         drawing = page.size();
     }
     if (!page.isNull())
@@ -92,7 +92,7 @@ void Form1::Command1_Click()
     if (const QString set = SetName(SetIndex); !set.isEmpty()) {
         if (!WritableFolder().root().isEmpty())
             deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
-        if (const QImage page = platform::loadPicture(folders_.pagePath(set, PageNumber)); !page.isNull())
+        if (const QImage page = platform::loadPage(folders_.pagePath(set, PageNumber)); !page.isNull())
             holdPage(page, page.size());
     }
     FitDrawing();

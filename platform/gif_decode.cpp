@@ -1,8 +1,8 @@
 // The book's GIF pages decoded with each LZW code copied as a run: a code's
 // string is a stretch already decoded (the string of the code before it and
 // one more pixel), so the table keeps where that stretch lies and how long it
-// is, and a page of long runs decodes at the speed of memory copies, straight
-// into the picture's colours.
+// is, and a page of long runs decodes at the speed of memory copies, a byte
+// a pixel.
 #include "platform/gif_decode.h"
 
 #include <array>
@@ -23,16 +23,15 @@ struct Reader {
     int word(qsizetype offset) const { return byte(offset) | byte(offset + 1) << 8; }
 };
 
-// A colour table of 2^(bits+1) entries at the reader, opaque; the entries
-// beyond it stay 0, which no opaque colour is, marking indices past the table.
-bool readColours(Reader& r, int bits, std::array<QRgb, 256>& colours)
+// A colour table of 2^(bits+1) entries at the reader, opaque.
+bool readColours(Reader& r, int bits, QList<QRgb>& colours)
 {
     const int count = 2 << bits;
     if (!r.has(3 * count))
         return false;
-    colours.fill(0);
+    colours.resize(count);
     for (int i = 0; i < count; ++i)
-        colours[std::size_t(i)] = qRgb(r.byte(3 * i), r.byte(3 * i + 1), r.byte(3 * i + 2));
+        colours[i] = qRgb(r.byte(3 * i), r.byte(3 * i + 1), r.byte(3 * i + 2));
     r.at += 3 * count;
     return true;
 }
@@ -78,10 +77,9 @@ struct Entry {
 };
 
 // Decodes the LZW `data` with codes from `minBits` + 1 bits into exactly
-// `total` pixels at `pixels`, each index looked up in `colours`; false on a
-// broken stream, another pixel count or an index past the table.
-bool decodeLzw(const QByteArray& data, int minBits, const std::array<QRgb, 256>& colours, QRgb* pixels,
-               qsizetype total)
+// `total` colour indices at `pixels`; false on a broken stream, another
+// pixel count or an index of `colours` or more.
+bool decodeLzw(const QByteArray& data, int minBits, int colours, uchar* pixels, qsizetype total)
 {
     const int clear = 1 << minBits, end = clear + 1;
     std::vector<Entry> table(kMaxCodes);
@@ -110,15 +108,15 @@ bool decodeLzw(const QByteArray& data, int minBits, const std::array<QRgb, 256>&
         const bool literal = code < clear;
         const int previousLength = previous < clear ? 1 : table[std::size_t(previous)].length;
         const int length = literal ? 1 : code == next ? previousLength + 1 : table[std::size_t(code)].length;
-        if (length > total - out || (literal && colours[std::size_t(code)] == 0))
+        if (length > total - out || (literal && code >= colours))
             return false;
         if (literal)
-            pixels[out] = colours[std::size_t(code)];
+            pixels[out] = uchar(code);
         else if (code == next) // the previous string and its own first pixel
             for (int i = 0; i < length; ++i)
                 pixels[out + i] = pixels[previousStart + i];
         else // an earlier string ends before the output does: never overlapping
-            std::memcpy(pixels + out, pixels + table[std::size_t(code)].start, sizeof(QRgb) * std::size_t(length));
+            std::memcpy(pixels + out, pixels + table[std::size_t(code)].start, std::size_t(length));
         if (previous >= 0 && next < kMaxCodes) {
             table[std::size_t(next)] = {previousStart, previousLength + 1};
             if (++next == 1 << bits && bits < 12)
@@ -129,6 +127,20 @@ bool decodeLzw(const QByteArray& data, int minBits, const std::array<QRgb, 256>&
     }
 }
 
+// The rows of `image` were decoded one after the other from its first byte:
+// each is moved to its own line, the last first, so that none is written
+// over before it has moved.
+void spreadRows(QImage& image)
+{
+    const qsizetype width = image.width();
+    const qsizetype stride = image.bytesPerLine();
+    if (stride == width)
+        return;
+    uchar* bits = image.bits();
+    for (qsizetype y = image.height() - 1; y > 0; --y)
+        std::memmove(bits + y * stride, bits + y * width, std::size_t(width));
+}
+
 } // namespace
 
 QImage decodePlainGif(const QByteArray& bytes, int maxSide, qint64 maxPixels)
@@ -137,7 +149,7 @@ QImage decodePlainGif(const QByteArray& bytes, int maxSide, qint64 maxPixels)
     if (!r.has(13) || !(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")))
         return {};
     const int width = r.word(6), height = r.word(8), screen = r.byte(10);
-    std::array<QRgb, 256> colours{};
+    QList<QRgb> colours;
     r.at = 13;
     const bool global = (screen & 0x80) != 0;
     if ((global && !readColours(r, screen & 0x07, colours)) || !skipToPicture(r))
@@ -156,11 +168,11 @@ QImage decodePlainGif(const QByteArray& bytes, int maxSide, qint64 maxPixels)
     QByteArray data;
     if (!readBlocks(r, &data))
         return {};
-    // Rows of 32-bit pixels follow each other without padding.
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull() ||
-        !decodeLzw(data, minBits, colours, reinterpret_cast<QRgb*>(image.bits()), qsizetype(width) * height))
+    QImage image(width, height, QImage::Format_Indexed8);
+    if (image.isNull() || !decodeLzw(data, minBits, int(colours.size()), image.bits(), qsizetype(width) * height))
         return {};
+    spreadRows(image);
+    image.setColorTable(colours);
     return image;
 }
 

@@ -8,8 +8,9 @@
 
 namespace platform {
 
-// The first picture of the GIF in `bytes` as Format_RGB32, when it is of the
-// kind the book ships: one picture covering the whole screen it declares, not
+// The first picture of the GIF in `bytes` as Format_Indexed8 with the GIF's
+// colour table (every entry opaque), when it is of the kind the book ships:
+// one picture covering the whole screen it declares, not
 // interlaced, without transparency, no side over `maxSide` nor more than
 // `maxPixels` pixels, every pixel's colour in its table, and its data holding
 // exactly its pixels. Any other GIF, or a broken one, gives a null image: Qt's

@@ -202,9 +202,10 @@ DecodedPicture decode(const QByteArray& bytes, PictureFormat format, const Decod
     DecodedPicture picture;
     // The book's own pages: decoded by the fast path when they are plain.
     if (format == PictureFormat::Gif && !options.scaledSize.isValid()) {
-        picture.image = decodePlainGif(bytes, kMaxPictureSide, kMaxPicturePixels);
-        if (!picture.image.isNull()) {
-            picture.size = picture.decoding = picture.image.size();
+        const QImage plain = decodePlainGif(bytes, kMaxPictureSide, kMaxPicturePixels);
+        if (!plain.isNull()) {
+            picture.image = options.keepPalette ? plain : plain.convertToFormat(QImage::Format_RGB32);
+            picture.size = picture.decoding = plain.size();
             return picture;
         }
     }
@@ -300,13 +301,31 @@ QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlp
     return decodePictureChecked(bytes, format, {keepAlpha, scaledSize, 1}).image;
 }
 
-QImage loadPicture(const QString& path, bool keepAlpha)
+namespace {
+
+QImage loadPictureWith(const QString& path, const DecodeOptions& options)
 {
     const FileContent file = readPlainFile(path, kMaxFileBytes);
     if (!file.ok())
         return {};
     const PictureFormat format = pictureFormatOf(file.bytes);
-    return isBookFormat(format) ? decodePicture(file.bytes, format, keepAlpha) : QImage();
+    return isBookFormat(format) ? decodePictureChecked(file.bytes, format, options).image : QImage();
+}
+
+} // namespace
+
+QImage loadPicture(const QString& path, bool keepAlpha)
+{
+    DecodeOptions options;
+    options.keepAlpha = keepAlpha;
+    return loadPictureWith(path, options);
+}
+
+QImage loadPage(const QString& path)
+{
+    DecodeOptions options;
+    options.keepPalette = true;
+    return loadPictureWith(path, options);
 }
 
 QSize pictureSize(const QString& path)

@@ -75,6 +75,8 @@ void Form1::createPictureBoxes()
     Picture1->setDeviceResolution(true);
     Picture8 = box(this, false, true, {6720, 1680, 855, 855});
     Picture8->hide();
+    // The page as loaded, a quarter of a canvas-sized image as it comes.
+    Picture8->setHoldsPictureOnly(true);
     Picture3 = box(this, false, false, {4200, 120, 495, 495});
     Picture3->setFillSolid(true);
     Picture3->setScaleMode(PictureBox::ScaleMode::Pixels);

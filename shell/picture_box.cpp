@@ -94,6 +94,8 @@ void PictureBox::sizeChanged()
 
 void PictureBox::resizeImage(QSize inner)
 {
+    if (holdsPictureOnly_)
+        return;
     const QSize size = imageSize(inner);
     const qreal ratio = pixelRatio();
     if (image_.size() == size && image_.devicePixelRatio() == ratio)
@@ -203,6 +205,8 @@ void PictureBox::setPicture(const QImage& picture)
         setHeight(platform::pixelsToTwips(platform::outerPixels(int(std::ceil(natural.height())), border_)));
         adoptingPicture_ = false;
     }
+    if (holdsPictureOnly_)
+        return;
     const QSize size = imageSize(innerSize());
     if (shown.size() == size && shown.format() == QImage::Format_RGB32) {
         image_ = shown; // shared with the picture until either is drawn on

@@ -83,6 +83,10 @@ public:
     // picture pixel a device pixel at device resolution); with auto-size on,
     // the box takes the picture's size. A null image clears it.
     void setPicture(const QImage& picture);
+    // A box that is never shown and only holds a picture (the loaded page)
+    // makes no persistent image of it: the picture is kept as it came, in
+    // whatever format, and the box's image stays null.
+    void setHoldsPictureOnly(bool on) { holdsPictureOnly_ = on; }
     const QImage& Picture() const { return picture_; }
 
     // The colour shown at a point in the box's scale, or kInvalidColour
@@ -149,4 +153,5 @@ private:
     bool hasMouseIcon_ = false;
     bool pressedInside_ = false;
     bool adoptingPicture_ = false;
+    bool holdsPictureOnly_ = false;
 };
