@@ -45,6 +45,7 @@ bool run(const QString& program, const QStringList& arguments)
 std::unique_ptr<TestFolder> shippedFolder()
 {
     auto folder = std::make_unique<TestFolder>(true);
+    robustness::halvePages(*folder);
     folder->writeText("configuracion/borra.txt", "NO\n");
     QImage earlier(100, 80, QImage::Format_RGB32);
     earlier.fill(QColor(120, 30, 150));
