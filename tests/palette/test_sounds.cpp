@@ -1,7 +1,7 @@
 // The pick and undo sounds: started without waiting for them, and nothing
 // else depends on them (missing files, no audio device).
 #include "tests/support/sound_test_main.h"
-#include "tests/support//colouring_form.h"
+#include "tests/support/colouring_form.h"
 #include "tests/support/samples.h"
 
 #include <QAudioDevice>

@@ -2,7 +2,7 @@
 #include "platform/sound.h"
 
 #include "tests/support/sound_test_main.h"
-#include "tests/support//samples.h"
+#include "tests/support/samples.h"
 
 #include <QAudioDevice>
 #include <QFile>
