@@ -3,8 +3,8 @@
 # into the Debian package, with the tests, and a debug build with assertions
 # and the address and undefined-behaviour sanitizers), starts the servers the
 # tests need, runs every test on both builds, checks, installs and removes the
-# package made from the first build, then fuzzes the file loaders for about a
-# minute. Each stage says how long it took.
+# package made from the first build, then fuzzes the file loaders for a
+# minute shared among the cores. Each stage says how long it took.
 #
 #   ./test.sh          the whole suite, as CI runs it
 #   ./test.sh --long   the same with a 100,000-event random session, 100 kill

@@ -37,7 +37,7 @@ void onEveryCore(std::size_t count, const Job& job)
 
 // The pages take most of the generator's time and need nothing from each
 // other: they are drawn and encoded on every core, then written in order.
-void writeBook(FolderWriter& out)
+void writeBook(FolderWriter& out, int pagesPerSet)
 {
     struct Page {
         const BookSet* set;
@@ -45,9 +45,12 @@ void writeBook(FolderWriter& out)
         QByteArray gif;
     };
     const std::vector<BookSet> sets = book();
+    const auto drawn = [pagesPerSet](const BookSet& set) {
+        return std::min(set.pages.size(), static_cast<std::size_t>(pagesPerSet));
+    };
     std::vector<Page> pages;
     for (const BookSet& set : sets) {
-        for (std::size_t i = 0; i < set.pages.size(); ++i)
+        for (std::size_t i = 0; i < drawn(set); ++i)
             pages.push_back({&set, i, {}});
     }
     onEveryCore(pages.size(), [&pages](std::size_t i) {
@@ -57,7 +60,7 @@ void writeBook(FolderWriter& out)
     auto page = pages.cbegin();
     for (const BookSet& set : sets) {
         out.put(book::logoPath(set.name), encodeGif(set.logo()));
-        for (std::size_t i = 0; i < set.pages.size(); ++i, ++page)
+        for (std::size_t i = 0; i < drawn(set); ++i, ++page)
             out.put(book::pagePath(set.name, int(i) + 1), page->gif);
     }
 }
@@ -85,10 +88,10 @@ void writeSoundsAndSettings(FolderWriter& out)
 
 } // namespace
 
-FolderReport writeProgramFolder(const QString& folder)
+FolderReport writeProgramFolder(const QString& folder, int pagesPerSet)
 {
     FolderWriter out(folder);
-    writeBook(out);
+    writeBook(out, pagesPerSet);
     writePictures(out);
     writeSoundsAndSettings(out);
     return {out.written(), out.failures()};
