@@ -22,34 +22,37 @@ std::vector<unsigned char> outlineMask(const QImage& source, QRgb outline)
     return mask;
 }
 
-// Labels the area around pixel `start` with `id` by an explicit stack of
-// pixel indices.
+// Labels the area around pixel `start` with `id`, a row at a time: each
+// seed taken from the stack grows into the whole open run of its row, which
+// then seeds the open runs above and below it.
 long flood(const std::vector<unsigned char>& outlined, AreaMap& map, std::size_t start, int id)
 {
     const std::size_t width = std::size_t(map.width);
-    const std::size_t height = std::size_t(map.height);
+    const auto open = [&](std::size_t i) { return map.label[i] == -2 && !outlined[i]; };
     std::vector<std::size_t> stack{start};
-    map.label[start] = id;
     long count = 0;
-    auto visit = [&](std::size_t i) {
-        if (map.label[i] == -2 && !outlined[i]) {
-            map.label[i] = id;
-            stack.push_back(i);
-        }
-    };
     while (!stack.empty()) {
-        const std::size_t i = stack.back();
+        const std::size_t seed = stack.back();
         stack.pop_back();
-        ++count;
-        const std::size_t x = i % width;
-        if (x + 1 < width)
-            visit(i + 1);
-        if (x > 0)
-            visit(i - 1);
-        if (i + width < width * height)
-            visit(i + width);
-        if (i >= width)
-            visit(i - width);
+        if (!open(seed))
+            continue;
+        const std::size_t rowStart = seed - seed % width;
+        std::size_t first = seed;
+        std::size_t last = seed;
+        while (first > rowStart && open(first - 1))
+            --first;
+        while (last + 1 < rowStart + width && open(last + 1))
+            ++last;
+        std::fill(map.label.begin() + std::ptrdiff_t(first), map.label.begin() + std::ptrdiff_t(last) + 1, id);
+        count += long(last - first + 1);
+        const bool hasAbove = rowStart > 0;
+        const bool hasBelow = rowStart + width < outlined.size();
+        for (std::size_t i = first; i <= last; ++i) {
+            if (hasAbove && open(i - width) && (i == first || !open(i - width - 1)))
+                stack.push_back(i - width);
+            if (hasBelow && open(i + width) && (i == first || !open(i + width - 1)))
+                stack.push_back(i + width);
+        }
     }
     return count;
 }
