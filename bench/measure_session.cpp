@@ -1,10 +1,11 @@
 // Measures the program as a child meets it, on the X display it runs on:
 // process start to the splash drawn, the click on the splash to the main
 // window shown with page 1 and its background, and the resident memory after
-// ten page changes. Prints the figures of each run; asserts nothing.
-//   tintaro_measure_session <program> <program folder> [runs]
+// ten page changes. Prints the figures of each run; asserts nothing. With a
+// scale of 2 the program runs as on a desktop scaled to 200 %.
+//   tintaro_measure_session <program> <program folder> [runs] [scale]
+#include "canvas/page_placement.h"
 #include "platform/picture_io.h"
-#include "platform/stretch.h"
 #include "tests/e2e/screen_places.h"
 #include "tests/e2e/x_display.h"
 #include "tests/support/test_folder.h"
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -100,7 +102,7 @@ private:
 };
 
 Run::Run(const QString& folder, const e2e::XDisplay& x)
-    : folder_(folder), x_(x), at_(e2e::placesOn(QGuiApplication::primaryScreen()->geometry().size()))
+    : folder_(folder), x_(x), at_(e2e::placesOn(QGuiApplication::primaryScreen()->geometry().size(), x.scale()))
 {
     program_.setProcessEnvironment(x.environment());
 }
@@ -124,17 +126,19 @@ double Run::startToSplash()
 double Run::clickToMainWindow()
 {
     const QString logo = QDir(folder_ + "/logos").entryList(QDir::Files, QDir::Name).first();
-    const QImage page1 = platform::stretchKeepingDark(
-        platform::loadPicture(folder_ + "/dibujos/" + logo.chopped(4) + "/1.gif"), at_.canvas.size());
+    const QImage page = platform::loadPicture(folder_ + "/dibujos/" + logo.chopped(4) + "/1.gif");
+    QImage page1(at_.canvas.size(), QImage::Format_RGB32);
+    canvas::fitPicture(page1, page, page.size(), canvas::edgeLineWidth(x_.scale()));
     const QImage tile = QImage(folder_ + "/fondo.jpg").convertToFormat(QImage::Format_RGB32);
     const QPoint gap = at_.backgroundGap.topLeft();
     const QRect seen = at_.canvas.united(at_.backgroundGap);
     QElapsedTimer clock;
     clock.start();
-    x_.click(at_.splash.topLeft() + QPoint(260, 250));
+    x_.click(at_.splash.topLeft() + QPoint(260, 250) * x_.scale());
     return waitFor(clock, seen, [&](const QImage& s) {
+        const QPoint texel(gap.x() / x_.scale(), gap.y() / x_.scale());
         return s.copy(at_.canvas.translated(-seen.topLeft())) == page1
-            && s.pixel(gap - seen.topLeft()) == tile.pixel(gap.x() % tile.width(), gap.y() % tile.height());
+            && s.pixel(gap - seen.topLeft()) == tile.pixel(texel.x() % tile.width(), texel.y() % tile.height());
     });
 }
 
@@ -163,17 +167,20 @@ void Run::leave()
 
 int main(int argc, char* argv[])
 {
+    // This program sees the screen in device pixels; only the program measured is scaled.
+    qunsetenv("QT_SCALE_FACTOR");
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program> <program folder> [runs]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <program> <program folder> [runs] [scale]\n", argv[0]);
         return 2;
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+    const int scale = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;
     const QString program = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QString source = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    const e2e::XDisplay x(qEnvironmentVariable("DISPLAY"), QString());
+    const e2e::XDisplay x(qEnvironmentVariable("DISPLAY"), QString(), scale);
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    std::printf("screen %dx%d\n", screen.width(), screen.height());
+    std::printf("screen %dx%d, scale %d\n", screen.width(), screen.height(), scale);
     for (int n = 1; n <= runs; ++n) {
         const QTemporaryDir folder;
         if (!install(program, source, folder.path())) {

@@ -58,8 +58,11 @@ void Form1::ColourFill(float X, float Y)
 {
     Picture1->setFillColor(CurrentColour());
     SaveSnapshot();
-    const int x = platform::roundHalfEven(X);
-    const int y = platform::roundHalfEven(Y);
+    // The image pixel under the pointer: at high density, one of several
+    // device pixels a screen pixel.
+    const QPoint at = Picture1->imagePixel(X, Y);
+    const int x = at.x();
+    const int y = at.y();
     QImage& image = Picture1->persistentImage();
     QRect painted;
     if (FillToBorder)

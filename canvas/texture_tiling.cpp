@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace canvas {
 
@@ -35,6 +36,16 @@ QImage textureTile(const QImage& picture, QSize period, QRgb background)
         painter.drawImage(0, 0, picture);
     }
     return tile;
+}
+
+QImage deviceTile(const QImage& tile, qreal pixelRatio)
+{
+    if (pixelRatio == 1.0 || tile.isNull())
+        return tile;
+    const QSize size(std::max(1, int(std::lround(tile.width() * pixelRatio))),
+                     std::max(1, int(std::lround(tile.height() * pixelRatio))));
+    // Nearest neighbour: the texture's colours only, no blend between texels.
+    return tile.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QRect paintTexture(QImage& canvas, const std::vector<platform::Span>& spans, const QImage& tile)

@@ -19,6 +19,12 @@ namespace canvas {
 // runs on without seams. Format_RGB32; null for an empty period.
 QImage textureTile(const QImage& picture, QSize period, QRgb background);
 
+// `tile` for an image of `pixelRatio` device pixels a screen pixel: each
+// texel enlarged to cover as many device pixels as a screen pixel does, so
+// that the texture looks the same size on every screen. A ratio of 1 gives
+// `tile` itself.
+QImage deviceTile(const QImage& tile, qreal pixelRatio);
+
 // Writes over every pixel of `spans` the tile pixel for its position, the
 // tiling anchored at the canvas origin: pixel (x, y) takes the tile's pixel
 // (x mod width, y mod height). Returns the bounding rectangle of the spans.

@@ -28,9 +28,10 @@ QString Form1::copyPath() const
     return set.isEmpty() ? QString() : "dibujos/" + set + "/" + book::copyFileName(PageNumber);
 }
 
-void Form1::holdPage(const QImage& page)
+void Form1::holdPage(const QImage& page, QSize drawing)
 {
     Picture8->setPicture(page);
+    heldDrawingSize_ = drawing;
     heldSetIndex_ = SetIndex;
     heldPageNumber_ = PageNumber;
 }
@@ -41,15 +42,22 @@ void Form1::LoadPage()
     if (set.isEmpty())
         return;
     const QString copy = folders_.copyPath(set, PageNumber);
+    const QString drawingFile = folders_.pagePath(set, PageNumber);
     QImage page;
-    if (!copy.isEmpty() && platform::fileLookup(copy) == book::copyFileName(PageNumber))
+    QSize drawing;
+    if (!copy.isEmpty() && platform::fileLookup(copy) == book::copyFileName(PageNumber)) {
         page = platform::loadPicture(copy);
+        // The copy is fitted by the drawing's proportions; its header tells them.
+        drawing = platform::pictureSize(drawingFile);
+    }
     // An unreadable copy gives way to the uncoloured page rather than leaving
     // the previous page on view under this page's number.
-    if (page.isNull())
-        page = platform::loadPicture(folders_.pagePath(set, PageNumber));
+    if (page.isNull()) {
+        page = platform::loadPage(drawingFile);
+        drawing = page.size();
+    }
     if (!page.isNull())
-        holdPage(page);
+        holdPage(page, drawing.isValid() ? drawing : page.size());
 }
 
 void Form1::RecountPages()
@@ -84,8 +92,8 @@ void Form1::Command1_Click()
     if (const QString set = SetName(SetIndex); !set.isEmpty()) {
         if (!WritableFolder().root().isEmpty())
             deleteCopy(WritableFolder(), copyPath(), book::copyFileName(PageNumber));
-        if (const QImage page = platform::loadPicture(folders_.pagePath(set, PageNumber)); !page.isNull())
-            holdPage(page);
+        if (const QImage page = platform::loadPage(folders_.pagePath(set, PageNumber)); !page.isNull())
+            holdPage(page, page.size());
     }
     FitDrawing();
     platform::playSoundAsync(ProgramPath("/sonidos/sonido4.wav"));

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int width = 1 + data[0] % kMaxSide;
     const int gap = data[1] % (importer::kMaxGap + 1);
-    const importer::Sizes sizes = importer::sizesOnPage(importer::kPageSize / (1 + data[2] % 4));
+    const importer::Sizes sizes = importer::sizesOnPage(importer::kCleaningSize / (1 + data[2] % 4));
     if (size - 3 < static_cast<std::size_t>(width))
         return 0;
     QImage lines = importer::linesFromGrey(greyPicture(data + 3, size - 3, width), sizes);

@@ -119,7 +119,7 @@ AreaFilling fillSmallAreas(QImage& lines, int minPixels, int minWidth)
 
 int fillShrunkSpecks(QImage& lines, QSize canvas, int minArea)
 {
-    const QImage small = linesOf(platform::stretchKeepingDark(coloured(lines), canvas));
+    const QImage small = linesOf(platform::stretchKeepingDark(lines, canvas));
     const Components areas = labelComponents(small, kPaper, Connectivity::Four);
     std::vector<char> specks(static_cast<std::size_t>(areas.count()));
     for (std::size_t i = 0; i < specks.size(); ++i)

@@ -22,12 +22,18 @@
 
 namespace lineart {
 
-// Canvases that shrink pages the most: a 1024 x 768 and a 1366 x 768 screen.
-inline constexpr QSize kShrinkCanvases[] = {QSize(823, 686), QSize(1165, 686)};
+// The screens a page is checked on, and the size the page is shrunk to on
+// each (its own proportions, the largest that fits the canvas): the smallest
+// screens, and common ones of each shape.
+inline constexpr QSize kShrinkScreens[] = {QSize(800, 600),  QSize(1024, 600), QSize(1024, 768),
+                                           QSize(1280, 720), QSize(1366, 768), QSize(1440, 900),
+                                           QSize(1920, 1080)};
+inline constexpr QSize kShrinkCanvases[] = {QSize(599, 414), QSize(749, 518),  QSize(823, 569), QSize(922, 638),
+                                            QSize(992, 686), QSize(1183, 818), QSize(1443, 998)};
 // No area of a book page may be smaller than this on one of those canvases...
 inline constexpr int kSmallestCanvasArea = 130;
-// ...nor smaller than this on the page itself.
-inline constexpr int kSmallestPageArea = 400;
+// ...nor smaller than this on the page itself (400 pixels of a page 1200 wide).
+inline constexpr int kSmallestPageArea = 2500;
 // Paper specks of the splash drawing under this many pixels become ink.
 inline constexpr int kSplashSpeckArea = 24;
 

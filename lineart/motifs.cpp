@@ -11,8 +11,9 @@ void sun(QPainter& p, QPointF c, double r, int rays, bool face)
 {
     for (int i = 0; i < rays; ++i) {
         const double a = 360.0 * i / rays;
-        polygon(p, {polar(c, r * 0.9, a - 180.0 / rays * 0.75), polar(c, r * 1.7, a),
-                    polar(c, r * 0.9, a + 180.0 / rays * 0.75)});
+        // Rays broad enough to stay worth colouring on an 800 x 600 screen.
+        polygon(p, {polar(c, r * 0.88, a - 180.0 / rays * 0.9), polar(c, r * 1.85, a),
+                    polar(c, r * 0.88, a + 180.0 / rays * 0.9)});
     }
     circle(p, c, r);
     if (face)
@@ -64,15 +65,16 @@ void flower(QPainter& p, QPointF g, double h, int petals, double s)
     QPainterPath stem(g);
     stem.cubicTo(g + QPointF(-h * 0.08, -h * 0.4), head + QPointF(h * 0.08, h * 0.4), head);
     stroke(p, stem);
-    shape(p, turned(ellipsePath(g + QPointF(h * 0.14, -h * 0.35), h * 0.14, h * 0.06), g + QPointF(h * 0.14, -h * 0.35), -30));
-    shape(p, turned(ellipsePath(g + QPointF(-h * 0.14, -h * 0.55), h * 0.14, h * 0.06), g + QPointF(-h * 0.14, -h * 0.55), 30));
-    // Petals long and narrow enough not to overlap, so none is left a sliver.
+    shape(p, turned(ellipsePath(g + QPointF(h * 0.16, -h * 0.35), h * 0.17, h * 0.075), g + QPointF(h * 0.16, -h * 0.35), -30));
+    shape(p, turned(ellipsePath(g + QPointF(-h * 0.16, -h * 0.55), h * 0.17, h * 0.075), g + QPointF(-h * 0.16, -h * 0.55), 30));
+    // Petals long and narrow enough not to overlap, so none is left a sliver,
+    // and large enough to stay worth colouring on an 800 x 600 screen.
     for (int i = 0; i < petals; ++i) {
         const double a = 360.0 * i / petals - 90;
-        const QPointF centre = polar(head, s * 1.15, a);
-        shape(p, turned(ellipsePath(centre, s * 0.75, s * 0.45), centre, a));
+        const QPointF centre = polar(head, s * 1.3, a);
+        shape(p, turned(ellipsePath(centre, s * 0.85, s * 0.55), centre, a));
     }
-    circle(p, head, s * 0.62);
+    circle(p, head, s * 0.7);
 }
 
 void tree(QPainter& p, QPointF g, double h)

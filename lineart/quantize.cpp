@@ -55,8 +55,16 @@ IndexedFrames exactly(const std::vector<QImage>& images, const std::set<QRgb>& c
         pixels.reserve(std::size_t(image.width()) * std::size_t(image.height()));
         for (int y = 0; y < image.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                pixels.push_back(index.at(row[x] | 0xFF000000u));
+            // One look-up for each run of a colour.
+            QRgb colour = 0;
+            unsigned char colourIndex = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                if (x == 0 || (row[x] | 0xFF000000u) != colour) {
+                    colour = row[x] | 0xFF000000u;
+                    colourIndex = index.at(colour);
+                }
+                pixels.push_back(colourIndex);
+            }
         }
     }
     return result;

@@ -2,6 +2,7 @@
 // truncated files, and writing BMP copies through a temporary file.
 #include "platform/picture_io.h"
 
+#include "platform/gif_decode.h"
 #include "platform/jpeg_scans.h"
 #include "platform/plain_file.h"
 
@@ -18,6 +19,8 @@ namespace {
 constexpr int kAllocationLimitMiB = static_cast<int>(kMaxPicturePixels * 4 / (1024 * 1024)) + 1;
 // No picture within the pixel limit needs a larger file (an uncompressed 32-bit BMP).
 constexpr qint64 kMaxFileBytes = kMaxPicturePixels * 4 + 64 * 1024;
+// The start of a file that holds its header, colour tables included.
+constexpr qint64 kHeaderBytes = 64 * 1024;
 
 quint32 le32(const QByteArray& b, qsizetype at)
 {
@@ -197,6 +200,15 @@ QImage withAlphaAsAsked(const QImage& image, bool keepAlpha)
 DecodedPicture decode(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options)
 {
     DecodedPicture picture;
+    // The book's own pages: decoded by the fast path when they are plain.
+    if (format == PictureFormat::Gif && !options.scaledSize.isValid()) {
+        const QImage plain = decodePlainGif(bytes, kMaxPictureSide, kMaxPicturePixels);
+        if (!plain.isNull()) {
+            picture.image = options.keepPalette ? plain : plain.convertToFormat(QImage::Format_RGB32);
+            picture.size = picture.decoding = plain.size();
+            return picture;
+        }
+    }
     OneFormatReader one(bytes, format);
     QImageReader* reader = one.get();
     if (reader == nullptr || !reader->canRead())
@@ -289,13 +301,41 @@ QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlp
     return decodePictureChecked(bytes, format, {keepAlpha, scaledSize, 1}).image;
 }
 
-QImage loadPicture(const QString& path, bool keepAlpha)
+namespace {
+
+QImage loadPictureWith(const QString& path, const DecodeOptions& options)
 {
     const FileContent file = readPlainFile(path, kMaxFileBytes);
     if (!file.ok())
         return {};
     const PictureFormat format = pictureFormatOf(file.bytes);
-    return isBookFormat(format) ? decodePicture(file.bytes, format, keepAlpha) : QImage();
+    return isBookFormat(format) ? decodePictureChecked(file.bytes, format, options).image : QImage();
+}
+
+} // namespace
+
+QImage loadPicture(const QString& path, bool keepAlpha)
+{
+    DecodeOptions options;
+    options.keepAlpha = keepAlpha;
+    return loadPictureWith(path, options);
+}
+
+QImage loadPage(const QString& path)
+{
+    DecodeOptions options;
+    options.keepPalette = true;
+    return loadPictureWith(path, options);
+}
+
+QSize pictureSize(const QString& path)
+{
+    const FileContent file = readPlainFilePrefix(path, kHeaderBytes);
+    if (!file.ok())
+        return {};
+    const PictureFormat format = pictureFormatOf(file.bytes);
+    const QSize size = isBookFormat(format) ? announcedSize(file.bytes, format) : QSize();
+    return withinPictureLimits(size) ? size : QSize();
 }
 
 bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative)

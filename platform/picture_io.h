@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace platform {
@@ -67,12 +68,16 @@ struct DecodeOptions {
     bool keepAlpha = false;
     QSize scaledSize;
     int maxShrink = 1;
+    // A GIF of the kind the book's pages are (see decodePlainGif) comes as
+    // Format_Indexed8 with its colour table: a quarter of the memory.
+    bool keepPalette = false;
 };
 
 // Decodes `bytes`, which pictureFormatOf() found to be `format`, with that
 // format's decoder only, or says why it would not: a truncated, oversized or
 // too costly picture (see the JPEG limits) is refused before it is decoded.
-// The image is Format_RGB32 (alpha dropped onto white) unless keepAlpha.
+// The image is Format_RGB32 (alpha dropped onto white) unless keepAlpha or
+// keepPalette says otherwise.
 DecodedPicture decodePictureChecked(const QByteArray& bytes, PictureFormat format, const DecodeOptions& options);
 
 // decodePictureChecked() when only the picture matters: null when refused.
@@ -82,6 +87,16 @@ QImage decodePicture(const QByteArray& bytes, PictureFormat format, bool keepAlp
 // Reads a plain file (see readPlainFile) and decodes it when it holds a
 // picture of the book's formats; anything else gives a null image.
 QImage loadPicture(const QString& path, bool keepAlpha = false);
+
+// loadPicture() of a book page: a page of the book's kind comes as
+// Format_Indexed8 (see DecodeOptions::keepPalette), any other picture as
+// loadPicture() gives it.
+QImage loadPage(const QString& path);
+
+// The size of the picture in a plain file of the book's formats, read from
+// its header without decoding it; an invalid size when the file is missing,
+// not a picture or beyond the limits.
+QSize pictureSize(const QString& path);
 
 // loadPicture() of a picture larger than the limits, resampled to
 // `scaledSize` (within them) by the reader while it decodes, so that the

@@ -2,8 +2,13 @@
 #include "platform/stretch.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform {
 namespace {
@@ -99,10 +104,12 @@ template <typename R>
 class Resampler {
 public:
     Resampler(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys)
-        : source_(source), xs_(xs), ys_(ys), cached_(xs.first.size()), merged_(xs.first.size())
+        : source_(source), xs_(xs), ys_(ys), loaded_(std::size_t(source.width())), cached_(xs.first.size()),
+          merged_(xs.first.size())
     {
     }
-    QImage run();
+    // Writes the result into `target` with its top-left corner at `at`.
+    void run(QImage& target, QPoint at);
 
 private:
     const std::vector<typename R::Acc>& reducedRow(int y);
@@ -111,6 +118,7 @@ private:
     const QImage& source_;
     const AxisBlocks& xs_;
     const AxisBlocks& ys_;
+    std::vector<typename R::Acc> loaded_; // the source row, each pixel loaded once
     std::vector<typename R::Acc> cached_;
     std::vector<typename R::Acc> merged_;
     int cachedY_ = -1;
@@ -121,11 +129,22 @@ const std::vector<typename R::Acc>& Resampler<R>::reducedRow(int y)
 {
     if (y == cachedY_)
         return cached_;
+    // Neighbouring blocks overlap, so the row is loaded once before the blocks merge it.
     const auto* row = reinterpret_cast<const QRgb*>(source_.constScanLine(y));
+    // Pages are long runs of one colour: each run's value is loaded once.
+    QRgb last = row[0];
+    typename R::Acc lastLoaded = R::load(last);
+    for (std::size_t x = 0; x < loaded_.size(); ++x) {
+        if (row[x] != last) {
+            last = row[x];
+            lastLoaded = R::load(last);
+        }
+        loaded_[x] = lastLoaded;
+    }
     for (std::size_t i = 0; i < cached_.size(); ++i) {
-        typename R::Acc acc = R::load(row[xs_.first[i]]);
+        typename R::Acc acc = loaded_[std::size_t(xs_.first[i])];
         for (int x = xs_.first[i] + 1; x <= xs_.last[i]; ++x)
-            acc = R::merge(acc, R::load(row[x]));
+            acc = R::merge(acc, loaded_[std::size_t(x)]);
         cached_[i] = acc;
     }
     cachedY_ = y;
@@ -140,15 +159,10 @@ void Resampler<R>::writeRow(QRgb* out, const std::vector<typename R::Acc>& acc, 
 }
 
 template <typename R>
-QImage Resampler<R>::run()
+void Resampler<R>::run(QImage& target, QPoint at)
 {
-    QImage target(static_cast<int>(xs_.first.size()), static_cast<int>(ys_.first.size()),
-                  QImage::Format_RGB32);
-    if (target.isNull())
-        return {};
-    for (int j = 0; j < target.height(); ++j) {
-        const auto k = static_cast<std::size_t>(j);
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
+    for (std::size_t k = 0; k < ys_.first.size(); ++k) {
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(at.y() + static_cast<int>(k))) + at.x();
         const int rows = ys_.last[k] - ys_.first[k] + 1;
         if (rows == 1) {
             writeRow(out, reducedRow(ys_.first[k]), 1);
@@ -162,7 +176,6 @@ QImage Resampler<R>::run()
         }
         writeRow(out, merged_, rows);
     }
-    return target;
 }
 
 bool singlePixels(const AxisBlocks& blocks)
@@ -172,38 +185,135 @@ bool singlePixels(const AxisBlocks& blocks)
 
 // Every block one pixel (growing, or the same size): a plain copy of the
 // chosen pixels, whatever the mode, with repeated rows copied whole.
-QImage nearestCopy(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys)
+void nearestCopy(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys, QImage& target, QPoint at)
 {
-    QImage target(static_cast<int>(xs.first.size()), static_cast<int>(ys.first.size()),
-                  QImage::Format_RGB32);
-    if (target.isNull())
-        return {};
-    for (int j = 0; j < target.height(); ++j) {
-        const auto k = static_cast<std::size_t>(j);
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
-        if (j > 0 && ys.first[k] == ys.first[k - 1]) {
-            std::copy_n(reinterpret_cast<const QRgb*>(target.constScanLine(j - 1)), target.width(), out);
+    const int width = static_cast<int>(xs.first.size());
+    for (std::size_t k = 0; k < ys.first.size(); ++k) {
+        const int j = at.y() + static_cast<int>(k);
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(j)) + at.x();
+        if (k > 0 && ys.first[k] == ys.first[k - 1]) {
+            std::copy_n(reinterpret_cast<const QRgb*>(target.constScanLine(j - 1)) + at.x(), width, out);
             continue;
         }
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(ys.first[k]));
-        for (std::size_t i = 0; i < xs.first.size(); ++i)
-            out[i] = kOpaque | in[xs.first[i]];
+        for (int i = 0; i < width; ++i)
+            out[i] = kOpaque | in[xs.first[static_cast<std::size_t>(i)]];
     }
-    return target;
+}
+
+// Pictures of one byte a pixel (grey, or at most 256 colours) shrink as
+// bytes: each pixel value stands for its rank in the darkest-first order of
+// the picture's colours, so the darkest pixel of a block is the smallest
+// rank, and whole rows merge at once.
+struct RankedColours {
+    std::array<uchar, 256> rankOf;  // by pixel value
+    std::array<QRgb, 256> colourOf; // by rank
+};
+
+// The ranks of a Grayscale8 or Indexed8 picture's colours, as converting it
+// to Format_RGB32 would give them (an index past the colour table is black).
+RankedColours rankedColours(const QImage& source)
+{
+    RankedColours ranked{};
+    if (source.format() == QImage::Format_Grayscale8 || source.colorCount() == 0) {
+        for (int v = 0; v < 256; ++v) {
+            ranked.rankOf[std::size_t(v)] = uchar(v);
+            ranked.colourOf[std::size_t(v)] = qRgb(v, v, v);
+        }
+        return ranked;
+    }
+    QList<QRgb> table = source.colorTable();
+    table.resize(256, kOpaque);
+    std::array<Darkest::Acc, 256> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] = Darkest::load(table[qsizetype(i)]);
+    std::array<Darkest::Acc, 256> sorted = keys;
+    std::sort(sorted.begin(), sorted.end());
+    const auto distinct = std::unique(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto rank = std::size_t(std::lower_bound(sorted.begin(), distinct, keys[i]) - sorted.begin());
+        ranked.rankOf[i] = uchar(rank);
+        ranked.colourOf[rank] = Darkest::finish(keys[i], 1);
+    }
+    return ranked;
+}
+
+// `acc` becomes the smaller of itself and `row`, byte by byte.
+void keepSmaller(uchar* acc, const uchar* row, int count)
+{
+    int x = 0;
+#if defined(__SSE2__)
+    for (; x + 16 <= count; x += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(acc + x));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(acc + x), _mm_min_epu8(a, b));
+    }
+#endif
+    for (; x < count; ++x)
+        acc[x] = std::min(acc[x], row[x]);
+}
+
+// Merges each block's rows first (whole rows of bytes), then each block
+// along the merged row.
+void resampleBytes(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys, QImage& target, QPoint at)
+{
+    const RankedColours ranked = rankedColours(source);
+    const bool valuesAreRanks = source.format() == QImage::Format_Grayscale8 || source.colorCount() == 0;
+    const int width = source.width();
+    std::vector<uchar> ranks(static_cast<std::size_t>(width));
+    std::vector<uchar> merged(static_cast<std::size_t>(width));
+    const auto ranksOf = [&](int y) {
+        const uchar* values = source.constScanLine(y);
+        if (valuesAreRanks)
+            return values;
+        for (int x = 0; x < width; ++x)
+            ranks[std::size_t(x)] = ranked.rankOf[values[x]];
+        return static_cast<const uchar*>(ranks.data());
+    };
+    for (std::size_t k = 0; k < ys.first.size(); ++k) {
+        std::copy_n(ranksOf(ys.first[k]), width, merged.begin());
+        for (int y = ys.first[k] + 1; y <= ys.last[k]; ++y)
+            keepSmaller(merged.data(), ranksOf(y), width);
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(at.y() + int(k))) + at.x();
+        for (std::size_t i = 0; i < xs.first.size(); ++i) {
+            uchar darkest = merged[std::size_t(xs.first[i])];
+            for (int x = xs.first[i] + 1; x <= xs.last[i]; ++x)
+                darkest = std::min(darkest, merged[std::size_t(x)]);
+            out[i] = ranked.colourOf[darkest];
+        }
+    }
+}
+
+bool oneBytePixels(const QImage& picture)
+{
+    return picture.format() == QImage::Format_Grayscale8 || picture.format() == QImage::Format_Indexed8;
+}
+
+// Resamples the whole of `source` into the rectangle `to` of `target`.
+template <typename R>
+void resampleInto(const QImage& source, bool covering, QImage& target, const QRect& to)
+{
+    const QImage rgb = source.format() == QImage::Format_RGB32
+                           ? source
+                           : source.convertToFormat(QImage::Format_RGB32);
+    const AxisBlocks xs = axisBlocks(rgb.width(), to.width(), covering);
+    const AxisBlocks ys = axisBlocks(rgb.height(), to.height(), covering);
+    if (singlePixels(xs) && singlePixels(ys)) {
+        nearestCopy(rgb, xs, ys, target, to.topLeft());
+        return;
+    }
+    Resampler<R> resampler(rgb, xs, ys);
+    resampler.run(target, to.topLeft());
 }
 
 template <typename R>
 QImage resample(const QImage& source, QSize size, bool covering)
 {
-    const QImage rgb = source.format() == QImage::Format_RGB32
-                           ? source
-                           : source.convertToFormat(QImage::Format_RGB32);
-    const AxisBlocks xs = axisBlocks(rgb.width(), size.width(), covering);
-    const AxisBlocks ys = axisBlocks(rgb.height(), size.height(), covering);
-    if (singlePixels(xs) && singlePixels(ys))
-        return nearestCopy(rgb, xs, ys);
-    Resampler<R> resampler(rgb, xs, ys);
-    return resampler.run();
+    QImage target(size, QImage::Format_RGB32);
+    if (target.isNull())
+        return {};
+    resampleInto<R>(source, covering, target, target.rect());
+    return target;
 }
 
 bool usable(const QImage& source, QSize size)
@@ -217,7 +327,23 @@ QImage stretchKeepingDark(const QImage& source, QSize size)
 {
     if (!usable(source, size))
         return {};
-    return resample<Darkest>(source, size, true);
+    QImage target(size, QImage::Format_RGB32);
+    if (!target.isNull())
+        stretchKeepingDarkInto(source, target, target.rect());
+    return target;
+}
+
+void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& to)
+{
+    Q_ASSERT(target.format() == QImage::Format_RGB32 && target.rect().contains(to));
+    if (!usable(source, to.size()))
+        return;
+    if (oneBytePixels(source)) {
+        resampleBytes(source, axisBlocks(source.width(), to.width(), true),
+                      axisBlocks(source.height(), to.height(), true), target, to.topLeft());
+        return;
+    }
+    resampleInto<Darkest>(source, true, target, to);
 }
 
 QImage stretchBlt(const QImage& source, QSize size, StretchMode mode)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 namespace platform {
@@ -14,6 +15,9 @@ namespace platform {
 // in the source appears. Returns Format_RGB32; a null image for an empty
 // source or size.
 QImage stretchKeepingDark(const QImage& source, QSize size);
+// The same, written into the rectangle `to` of `target` (Format_RGB32), which
+// `to` lies inside; nothing happens for an empty source or rectangle.
+void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& to);
 
 // The source pixels (first..last along one axis of `source` pixels) that
 // target pixel `i` of `target` takes its value from in stretchKeepingDark.

@@ -14,13 +14,19 @@ namespace resources {
 // The pages are drawn with the line-art kit throughout.
 using namespace lineart;
 
-inline constexpr int kPageWidth = book::kPageSize.width();
-inline constexpr int kPageHeight = book::kPageSize.height();
+// Pages are drawn in units (book::kPageUnits), whatever their size in pixels.
+inline constexpr int kPageWidth = book::kPageUnits.width();
+inline constexpr int kPageHeight = book::kPageUnits.height();
 
-// A page drawn by `draw` with outlines `lineWidth` pixels thick (drawLineArt).
+// A page of book::kPageSize drawn by `draw` in page units, with outlines
+// `lineWidth` units thick (drawLineArt).
 inline QImage drawPage(int lineWidth, const PageDrawing& draw)
 {
-    return drawLineArt(kPageWidth, kPageHeight, lineWidth, draw);
+    const QSize pixels = book::kPageSize;
+    return drawLineArt(pixels.width(), pixels.height(), lineWidth, [&draw, pixels](QPainter& p) {
+        p.scale(double(pixels.width()) / kPageWidth, double(pixels.height()) / kPageHeight);
+        draw(p);
+    });
 }
 
 inline constexpr int kLogoWidth = book::kLogoSize.width();

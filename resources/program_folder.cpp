@@ -10,17 +10,58 @@
 #include "sounds.h"
 #include "textures.h"
 
+#include <QByteArray>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace resources {
 namespace {
 
-void writeBook(FolderWriter& out)
+// Runs job(0) .. job(count - 1) on every core, each index once.
+template <typename Job>
+void onEveryCore(std::size_t count, const Job& job)
 {
-    for (const BookSet& set : book()) {
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < count; i = next++)
+            job(i);
+    };
+    std::vector<std::jthread> workers(std::max(1u, std::thread::hardware_concurrency()) - 1);
+    for (std::jthread& worker : workers)
+        worker = std::jthread(work);
+    work();
+}
+
+// The pages take most of the generator's time and need nothing from each
+// other: they are drawn and encoded on every core, then written in order.
+void writeBook(FolderWriter& out, int pagesPerSet)
+{
+    struct Page {
+        const BookSet* set;
+        std::size_t index;
+        QByteArray gif;
+    };
+    const std::vector<BookSet> sets = book();
+    const auto drawn = [pagesPerSet](const BookSet& set) {
+        return std::min(set.pages.size(), static_cast<std::size_t>(pagesPerSet));
+    };
+    std::vector<Page> pages;
+    for (const BookSet& set : sets) {
+        for (std::size_t i = 0; i < drawn(set); ++i)
+            pages.push_back({&set, i, {}});
+    }
+    onEveryCore(pages.size(), [&pages](std::size_t i) {
+        Page& page = pages[i];
+        page.gif = encodeGif(drawPage(page.set->lineWidth, page.set->pages[page.index]));
+    });
+    auto page = pages.cbegin();
+    for (const BookSet& set : sets) {
         out.put(book::logoPath(set.name), encodeGif(set.logo()));
-        for (std::size_t i = 0; i < set.pages.size(); ++i) {
-            const QString page = book::pagePath(set.name, int(i) + 1);
-            out.put(page, encodeGif(drawPage(set.lineWidth, set.pages[i])));
-        }
+        for (std::size_t i = 0; i < drawn(set); ++i, ++page)
+            out.put(book::pagePath(set.name, int(i) + 1), page->gif);
     }
 }
 
@@ -47,10 +88,10 @@ void writeSoundsAndSettings(FolderWriter& out)
 
 } // namespace
 
-FolderReport writeProgramFolder(const QString& folder)
+FolderReport writeProgramFolder(const QString& folder, int pagesPerSet)
 {
     FolderWriter out(folder);
-    writeBook(out);
+    writeBook(out, pagesPerSet);
     writePictures(out);
     writeSoundsAndSettings(out);
     return {out.written(), out.failures()};

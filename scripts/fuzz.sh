@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (fuzz/) with clang, libFuzzer and the address and
 # undefined-behaviour sanitizers in build/fuzz, replays every kept regression
-# input, then fuzzes each target in turn for a bounded time.
+# input, then fuzzes every target for its share of a bounded time, as many at
+# once as there are cores (JOBS).
 #
-#   scripts/fuzz.sh                  about a minute in all (for test.sh)
-#   scripts/fuzz.sh --long 3600      an hour in all, shared among the targets
+#   scripts/fuzz.sh                  a minute in all (for test.sh): 30 s on two cores
+#   scripts/fuzz.sh --long 3600      an hour in all, shared among the targets (half on two cores)
 #   scripts/fuzz.sh --time 120 page  two minutes on the named targets only
 #
 # A crash, leak, undefined behaviour, out-of-memory or hang is written to
@@ -58,16 +59,20 @@ replay() { # target
   fi
 }
 
-executions=0
-run() { # target, seconds
-  local target="$1" seconds="$2" log="$build/fuzz-$1.log"
+# Fuzzes one target for the given seconds; its log is build/fuzz/fuzz-<target>.log.
+fuzz_one() { # target, seconds
+  local target="$1" seconds="$2"
   mkdir -p "$build/corpus/$target" "fuzz/regressions/$target"
   # shellcheck disable=SC2046
-  if "$build/fuzz_$target" "${limits[@]}" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="fuzz/regressions/$target/" $(dictionary_of "$target") \
-      "$build/corpus/$target" "$build/seeds/$target" >"$log" 2>&1; then
-    :
-  else
+  "$build/fuzz_$target" "${limits[@]}" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="fuzz/regressions/$target/" $(dictionary_of "$target") \
+    "$build/corpus/$target" "$build/seeds/$target" >"$build/fuzz-$target.log" 2>&1
+}
+
+executions=0
+report() { # target, seconds, the fuzzer's exit status
+  local target="$1" seconds="$2" log="$build/fuzz-$1.log"
+  if [ "$3" -ne 0 ]; then
     echo "FAIL: fuzz_$target found a fault, kept in fuzz/regressions/$target/ (see $log)" >&2
     status=1
   fi
@@ -81,11 +86,25 @@ run() { # target, seconds
 for target in "${targets[@]}"; do
   replay "$target"
 done
+# The targets share the time; as many run at once as there are cores.
 share=$((total / ${#targets[@]}))
 [ "$share" -ge 2 ] || share=2
+at_once=${JOBS:-$(nproc)}
+declare -A running=() # pid -> target
+collect() { # waits for one fuzzer to end and reports it
+  local finished result
+  wait -n -p finished "${!running[@]}" && result=0 || result=$?
+  report "${running[$finished]}" "$share" "$result"
+  unset "running[$finished]"
+}
 for target in "${targets[@]}"; do
-  run "$target" "$share"
+  [ ${#running[@]} -lt "$at_once" ] || collect
+  fuzz_one "$target" "$share" &
+  running[$!]=$target
+done
+while [ ${#running[@]} -gt 0 ]; do
+  collect
 done
 rmdir fuzz/regressions/* 2>/dev/null || true
-echo "fuzzed ${#targets[@]} targets for ${total}s: $executions runs; status $status"
+echo "fuzzed ${#targets[@]} targets for ${share}s each, ${at_once} at once: $executions runs; status $status"
 exit $status

@@ -1,5 +1,5 @@
-# Starts and stops the servers the tests need: two X servers (1024 x 768 and
-# 1920 x 1080), a PulseAudio server with a null sink, and CUPS with a PDF
+# Starts and stops the servers the tests need: three X servers (1024 x 768,
+# 1920 x 1080, and 3840 x 2160 for a desktop scaled to 200 %), a PulseAudio server with a null sink, and CUPS with a PDF
 # printer as the default. Sourced by test.sh; every server is stopped by its pid.
 
 server_pids=()
@@ -60,6 +60,7 @@ start_servers() {
   export XDG_RUNTIME_DIR="$server_dir"
   start_xvfb 1024x768 DISPLAY
   start_xvfb 1920x1080 TINTARO_DISPLAY_1920
+  start_xvfb 3840x2160 TINTARO_DISPLAY_3840
   start_pulseaudio
   start_cups
 }

@@ -1,6 +1,8 @@
 // The window definition's placement of the controls the layout moves.
 #include "shell/design_placement.h"
 
+#include "platform/units.h"
+
 namespace layout {
 
 Placement designPlacement()
@@ -29,6 +31,17 @@ Placement designPlacement()
         p.picture2[i] = {upperLefts[i - 11], 6000, 495, 375};
     p.image1Left = 1440;
     return p;
+}
+
+Placement placementOn(QSize screen)
+{
+    return arrange(designPlacement(), platform::pixelsToTwips(screen.width()), platform::pixelsToTwips(screen.height()));
+}
+
+QSize canvasOn(QSize screen)
+{
+    const TwipRect frame = placementOn(screen).picture5;
+    return {platform::twipsToPixels(frame.width - 120) - 2, platform::twipsToPixels(frame.height - 120) - 2};
 }
 
 } // namespace layout

@@ -71,8 +71,12 @@ void Form1::createPictureBoxes()
     Picture5 = box(this, true, true, design.picture5);
     Picture1 = box(Picture5, true, true, {0, 0, 3855, 2415});
     Picture1->setContainerInset(1);
+    // The child colours at the screen's full sharpness.
+    Picture1->setDeviceResolution(true);
     Picture8 = box(this, false, true, {6720, 1680, 855, 855});
     Picture8->hide();
+    // The page as loaded, a quarter of a canvas-sized image as it comes.
+    Picture8->setHoldsPictureOnly(true);
     Picture3 = box(this, false, false, {4200, 120, 495, 495});
     Picture3->setFillSolid(true);
     Picture3->setScaleMode(PictureBox::ScaleMode::Pixels);

@@ -16,6 +16,7 @@
 #include "shell/trivolen.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -186,8 +187,12 @@ private:
     // The current page's coloured copy relative to the writable folder, or
     // an empty text without a set name.
     QString copyPath() const;
-    // Puts a page picture in Picture8 as the picture of the current page.
-    void holdPage(const QImage& page);
+    // Puts a page picture in Picture8 as the picture of the current page,
+    // whose drawing (the ".gif") is `drawing` in size.
+    void holdPage(const QImage& page, QSize drawing);
+    // The size of the drawing of the page Picture8 holds, which gives the
+    // page its proportions on the canvas (invalid until a page is held).
+    QSize heldDrawingSize_;
     // The set and page whose picture the canvas holds (-1: none yet). A copy
     // is saved only under the name of the page the canvas really shows.
     int heldSetIndex_ = -1;

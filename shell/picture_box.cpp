@@ -2,11 +2,12 @@
 // pointer and mouse events.
 #include "shell/picture_box.h"
 
-#include "platform/stretch.h"
 #include "platform/units.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 using platform::ColourValue;
 using platform::kTwipsPerPixel;
@@ -46,6 +47,30 @@ QSize PictureBox::innerSize() const
     return {platform::innerPixels(width(), border_), platform::innerPixels(height(), border_)};
 }
 
+void PictureBox::setDeviceResolution(bool on)
+{
+    deviceResolution_ = on;
+    matchImageToBox();
+}
+
+qreal PictureBox::pixelRatio() const { return deviceResolution_ ? devicePixelRatioF() : 1.0; }
+
+QSize PictureBox::imageSize(QSize inner) const
+{
+    // Rounded up, so that no screen pixel of the box is left without an image pixel.
+    const qreal ratio = pixelRatio();
+    auto device = [ratio](int pixels) { return int(std::ceil(pixels * ratio - 1e-6)); };
+    return {device(inner.width()), device(inner.height())};
+}
+
+QPoint PictureBox::imagePixel(double x, double y) const
+{
+    const QPointF p = toPixels(x, y) * pixelRatio();
+    return {platform::roundHalfEven(p.x()), platform::roundHalfEven(p.y())};
+}
+
+void PictureBox::matchImageToBox() { resizeImage(innerSize()); }
+
 double PictureBox::toScale(double pixels) const
 {
     return scaleMode_ == ScaleMode::Pixels ? pixels : pixels * kTwipsPerPixel;
@@ -69,9 +94,14 @@ void PictureBox::sizeChanged()
 
 void PictureBox::resizeImage(QSize inner)
 {
-    if (image_.size() == inner)
+    if (holdsPictureOnly_)
         return;
-    QImage resized(inner, QImage::Format_RGB32);
+    const QSize size = imageSize(inner);
+    const qreal ratio = pixelRatio();
+    if (image_.size() == size && image_.devicePixelRatio() == ratio)
+        return;
+    QImage resized(size, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(toQRgb(backColour_));
     if (!image_.isNull()) {
         QPainter painter(&resized);
@@ -83,10 +113,18 @@ void PictureBox::resizeImage(QSize inner)
 
 void PictureBox::imageChanged(const QRect& pixels)
 {
-    if (pixels.isNull())
+    if (pixels.isNull()) {
         update();
-    else
-        update(pixels.translated(border_ ? 1 : 0, border_ ? 1 : 0));
+        return;
+    }
+    const qreal ratio = image_.devicePixelRatio();
+    showChanged(QRectF(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio, pixels.height() / ratio)
+                    .toAlignedRect());
+}
+
+void PictureBox::showChanged(const QRect& shown)
+{
+    update(shown.translated(border_ ? 1 : 0, border_ ? 1 : 0));
 }
 
 void PictureBox::Refresh()
@@ -119,8 +157,7 @@ void PictureBox::drawShape(const QLineF& pixels, ColourValue colour, int width)
         else
             painter.drawLine(pixels);
         const int pad = width + 2;
-        imageChanged(QRectF(pixels.p1(), pixels.p2()).normalized().toAlignedRect().adjusted(
-            -pad, -pad, pad, pad));
+        showChanged(QRectF(pixels.p1(), pixels.p2()).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad));
     } else {
         screenShapes_.push_back({pixels, rgb, width});
         update();
@@ -153,40 +190,33 @@ void PictureBox::Circle(double x, double y, double radius, ColourValue outline)
     imageChanged();
 }
 
-void PictureBox::PaintPicture(const QImage& picture, double x, double y, double width,
-                              double height)
-{
-    const QPointF topLeft = toPixels(x, y);
-    const QPointF size = toPixels(width, height);
-    const QSize target(platform::roundHalfEven(size.x()), platform::roundHalfEven(size.y()));
-    const QImage stretched = platform::stretchKeepingDark(picture, target);
-    if (stretched.isNull() || image_.isNull())
-        return;
-    QPainter painter(&image_);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(topLeft, stretched);
-    imageChanged();
-}
-
 void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;
     screenShapes_.clear();
-    if (autoSize_ && !picture.isNull()) {
+    const qreal ratio = pixelRatio();
+    QImage shown = picture;
+    if (!shown.isNull() && shown.devicePixelRatio() != ratio)
+        shown.setDevicePixelRatio(ratio); // a copy: the picture keeps its own ratio
+    if (autoSize_ && !shown.isNull()) {
         adoptingPicture_ = true; // the resize below must not build an image of its own
-        setWidth(platform::pixelsToTwips(platform::outerPixels(picture.width(), border_)));
-        setHeight(platform::pixelsToTwips(platform::outerPixels(picture.height(), border_)));
+        const QSizeF natural = shown.deviceIndependentSize();
+        setWidth(platform::pixelsToTwips(platform::outerPixels(int(std::ceil(natural.width())), border_)));
+        setHeight(platform::pixelsToTwips(platform::outerPixels(int(std::ceil(natural.height())), border_)));
         adoptingPicture_ = false;
     }
-    const QSize inner = innerSize();
-    if (picture.size() == inner && picture.format() == QImage::Format_RGB32) {
-        image_ = picture; // shared with the picture until either is drawn on
+    if (holdsPictureOnly_)
+        return;
+    const QSize size = imageSize(innerSize());
+    if (shown.size() == size && shown.format() == QImage::Format_RGB32) {
+        image_ = shown; // shared with the picture until either is drawn on
     } else {
-        QImage image(inner, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
         image.fill(toQRgb(backColour_));
-        if (!picture.isNull()) {
+        if (!shown.isNull()) {
             QPainter painter(&image);
-            painter.drawImage(0, 0, picture);
+            painter.drawImage(0, 0, shown);
         }
         image_ = image;
     }
@@ -195,12 +225,10 @@ void PictureBox::setPicture(const QImage& picture)
 
 ColourValue PictureBox::Point(double x, double y) const
 {
-    const QPointF p = toPixels(x, y);
-    const int px = platform::roundHalfEven(p.x());
-    const int py = platform::roundHalfEven(p.y());
-    if (!image_.valid(px, py))
+    const QPoint p = imagePixel(x, y);
+    if (!image_.valid(p))
         return platform::kInvalidColour;
-    return platform::fromQRgb(image_.pixel(px, py));
+    return platform::fromQRgb(image_.pixel(p));
 }
 
 void PictureBox::setMousePointer(Pointer pointer)
@@ -242,7 +270,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.setPen(QColor::fromRgb(toQRgb(platform::kSystemWindowText)));
         painter.drawRect(0, 0, width() - 1, height() - 1);
     }
-    painter.setClipRect(inset, inset, image_.width(), image_.height());
+    painter.setClipRect(QRectF(QPointF(inset, inset), image_.deviceIndependentSize()));
     painter.drawImage(inset, inset, image_);
     painter.translate(inset, inset);
     for (const ScreenShape& shape : screenShapes_) {

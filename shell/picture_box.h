@@ -14,6 +14,12 @@
 // image; with it off, drawing goes to the screen only and is dropped at the
 // next Refresh(). Lines, points and circles are drawn without antialiasing:
 // every pixel is either the colour drawn or untouched.
+//
+// A box at device resolution (the canvas) keeps its persistent image in the
+// screen's device pixels, with the screen's device pixel ratio, so that what
+// is drawn on it is as sharp as the screen allows. Its scale and its mouse
+// events stay in screen pixels (Qt's logical pixels), and pen widths keep
+// their size on screen; platform calls address the image's device pixels.
 class PictureBox : public QWidget, public TwipControl {
     Q_OBJECT
 public:
@@ -29,11 +35,23 @@ public:
     double ScaleHeight() const;
     bool hasBorder() const { return border_; }
 
+    void setDeviceResolution(bool on);
+    // Device pixels a screen pixel of the persistent image: the screen's
+    // device pixel ratio at device resolution, otherwise 1.
+    qreal pixelRatio() const;
+    // The persistent image's pixel under a point in the box's scale (the
+    // device pixel's coordinates rounded to the nearest, halves to even).
+    QPoint imagePixel(double x, double y) const;
+    // Gives the persistent image the box's inner size at the screen's present
+    // pixel ratio, keeping what it holds.
+    void matchImageToBox();
+
     bool AutoRedraw() const { return autoRedraw_; }
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
 
-    // The persistent image (inner size, Format_RGB32). Platform calls draw
-    // straight into it; call imageChanged() afterwards to show the change.
+    // The persistent image (inner size in device pixels, Format_RGB32).
+    // Platform calls draw straight into it; call imageChanged() afterwards,
+    // with the changed rectangle of its pixels, to show the change.
     QImage& persistentImage() { return image_; }
     const QImage& persistentImage() const { return image_; }
     void imageChanged(const QRect& pixels = QRect());
@@ -60,12 +78,15 @@ public:
     void Line(double x1, double y1, double x2, double y2, platform::ColourValue colour);
     void PSet(double x, double y, platform::ColourValue colour);
     void Circle(double x, double y, double radius, platform::ColourValue outline);
-    // Paints `picture` into the rectangle, scaled to it, replacing what is there.
-    void PaintPicture(const QImage& picture, double x, double y, double width, double height);
 
-    // The picture: shown from the top-left corner at natural size; with
-    // auto-size on, the box takes the picture's size. A null image clears it.
+    // The picture: shown from the top-left corner at natural size (one
+    // picture pixel a device pixel at device resolution); with auto-size on,
+    // the box takes the picture's size. A null image clears it.
     void setPicture(const QImage& picture);
+    // A box that is never shown and only holds a picture (the loaded page)
+    // makes no persistent image of it: the picture is kept as it came, in
+    // whatever format, and the box's image stays null.
+    void setHoldsPictureOnly(bool on) { holdsPictureOnly_ = on; }
     const QImage& Picture() const { return picture_; }
 
     // The colour shown at a point in the box's scale, or kInvalidColour
@@ -105,7 +126,11 @@ private:
         int width;
     };
     QSize innerSize() const;
+    // The persistent image's size in device pixels for an inner size.
+    QSize imageSize(QSize inner) const;
     void resizeImage(QSize inner);
+    // Repaints the part of the box that shows `shown`, in screen pixels of the image.
+    void showChanged(const QRect& shown);
     void drawShape(const QLineF& pixels, platform::ColourValue colour, int width);
     void applyCursor();
     void emitMouse(void (PictureBox::*signal)(int, int, double, double), QMouseEvent* event,
@@ -113,6 +138,7 @@ private:
 
     bool border_;
     bool autoSize_;
+    bool deviceResolution_ = false;
     ScaleMode scaleMode_ = ScaleMode::Twips;
     bool autoRedraw_ = false;
     QImage image_;
@@ -127,4 +153,5 @@ private:
     bool hasMouseIcon_ = false;
     bool pressedInside_ = false;
     bool adoptingPicture_ = false;
+    bool holdsPictureOnly_ = false;
 };

@@ -22,8 +22,19 @@ trap cleanup EXIT
 
 # Cell (row, column) of the large palette strip, as laid out by the generator.
 palette() { xdotool mousemove $((16 + $2 * 29)) $((21 + $1 * 38)) click 1; sleep 0.3; }
-# A point of the page (1200 x 830) on the canvas of a W x H screen.
-page() { xdotool mousemove $((99 + $1 * (W - 201) / 1200)) $((7 + $2 * (H - 82) / 830)) click 1; sleep 0.3; }
+# A point of the page (drawn in 1200 x 830 units, shipped at 3004 x 2078) on
+# the canvas of a W x H screen: the canvas is (W - 201) x (H - 82) at (99, 7),
+# and the page the largest that fits it at the page's proportions, centred.
+page() {
+  local cw=$((W - 201)) ch=$((H - 82)) pw ph
+  if [ $((cw * 2078)) -le $((ch * 3004)) ]; then
+    pw=$cw ph=$(((2 * cw * 2078 + 3004) / (2 * 3004)))
+  else
+    ph=$ch pw=$(((2 * ch * 3004 + 2078) / (2 * 2078)))
+  fi
+  xdotool mousemove $((99 + (cw - pw) / 2 + $1 * pw / 1200)) $((7 + (ch - ph) / 2 + $2 * ph / 830)) click 1
+  sleep 0.3
+}
 
 colour_first_page() {
   palette 8 0; page 600 40        # the sky

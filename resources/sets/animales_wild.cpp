@@ -54,7 +54,7 @@ void elephant(QPainter& p)
 
 void giraffe(QPainter& p)
 {
-    sun(p, QPointF(1060, 110), 65, 8, true);
+    sun(p, QPointF(1060, 110), 75, 8, true);
     hills(p, 640, 20, 2);
     rect(p, QRectF(140, 330, 50, 330));
     ellipse(p, QPointF(165, 300), 170, 60);

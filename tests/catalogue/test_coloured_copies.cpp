@@ -2,6 +2,7 @@
 // copies named in another letter case, the eraser, the exact round trip, and
 // that no page ever receives another page's picture (after an undo, after a
 // failed load).
+#include "canvas/page_placement.h"
 #include "shell/main_window.h"
 #include "tests/catalogue/book_folder.h"
 #include "tests/support/samples.h"
@@ -36,16 +37,23 @@ void threePageBook(const TestFolder& folder)
     booktest::keepCopies(folder);
 }
 
-// Every pixel of the canvas set from a seeded generator: a copy that is off
-// by one level or one pixel anywhere shows.
+// Where FitDrawing puts the book's pages (booktest::flatPage) on the canvas.
+QRect pageOnCanvas(const Form1& form)
+{
+    return canvas::fittedPageRect(booktest::flatPage(Qt::white).size(), form.Picture1->persistentImage().size());
+}
+
+// Every pixel of the page on the canvas set from a seeded generator: a copy
+// that is off by one level or one pixel anywhere shows.
 void paintNoise(Form1& form)
 {
     form.SaveSnapshot();
     QImage& canvas = form.Picture1->persistentImage();
+    const QRect page = pageOnCanvas(form);
     QRandomGenerator random(4242);
-    for (int y = 0; y < canvas.height(); ++y) {
+    for (int y = page.top(); y <= page.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-        for (int x = 0; x < canvas.width(); ++x)
+        for (int x = page.left(); x <= page.right(); ++x)
             line[x] = 0xFF000000 | (random.generate() & 0xFFFFFF);
     }
     form.Picture1->imageChanged();
@@ -179,8 +187,8 @@ void ColouredCopiesTest::eraserThrowsTheColouringAway()
 
     form.Command1_Click();
     QVERIFY(!folder.exists(kSet + "2.bmp"));
-    QCOMPARE(testsupport::countColour(form.Picture1->Image(), kGreen.rgb()),
-             qint64(form.Picture1->Image().width()) * form.Picture1->Image().height());
+    const QRect page = pageOnCanvas(form);
+    QCOMPARE(testsupport::countColour(form.Picture1->Image(), kGreen.rgb()), qint64(page.width()) * page.height());
     QCOMPARE(form.PageNumber, 2);
     QCOMPARE(form.DrawingModified, false);
 }

@@ -2,6 +2,7 @@
 // share/tintaro, each user's coloured copies and own pages in their data
 // home, settings from the system folder unless the user has their own, and
 // a home that cannot be written leaving the child colouring as usual.
+#include "canvas/page_placement.h"
 #include "shell/main_window.h"
 #include "tests/catalogue/book_folder.h"
 
@@ -42,7 +43,13 @@ struct InstalledTree {
 };
 
 // The colour the painting of booktest::paint covers.
-QRgb paintedCorner(const Form1& form) { return form.Picture1->persistentImage().pixel(5, 5) & 0xFFFFFF; }
+// A pixel near the top left corner of the page on the canvas, inside the part booktest::paint paints.
+QRgb paintedCorner(const Form1& form)
+{
+    const QImage& canvas = form.Picture1->persistentImage();
+    const QRect page = canvas::fittedPageRect(booktest::flatPage(Qt::white).size(), canvas.size());
+    return canvas.pixel(page.topLeft() + QPoint(5, 5)) & 0xFFFFFF;
+}
 
 // Paints page 1 and leaves it for page 2, which saves page 1's copy.
 void colourPageOne(Form1& form)

@@ -1,5 +1,6 @@
 // Where the program's windows and controls stand on a screen of a given size,
-// computed from the layout as the program computes it.
+// computed from the layout as the program computes it, in the screen's
+// device pixels.
 #pragma once
 
 #include <QRect>
@@ -15,6 +16,9 @@ struct ScreenPlaces {
     QPoint door;          // the middle of the door button
 };
 
-ScreenPlaces placesOn(QSize screen);
+// `screen` in device pixels; `ratio` device pixels a screen pixel (2 for a
+// desktop scaled to 200 %), the layout working on the screen's size divided
+// by it.
+ScreenPlaces placesOn(QSize screen, int ratio = 1);
 
 } // namespace e2e

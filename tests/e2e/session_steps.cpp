@@ -1,16 +1,19 @@
 // Screen checks of a child's session.
 #include "tests/e2e/session_steps.h"
 
+#include "canvas/page_placement.h"
 #include "platform/flood_fill.h"
 #include "platform/picture_io.h"
-#include "platform/stretch.h"
 #include "tests/support/test_folder.h"
 
 namespace e2e {
 
-QImage fittedPage(const QString& file, QSize canvas)
+QImage fittedPage(const QString& file, QSize canvas, int ratio)
 {
-    return platform::stretchKeepingDark(platform::loadPicture(file), canvas);
+    const QImage page = platform::loadPicture(file);
+    QImage image(canvas, QImage::Format_RGB32);
+    canvas::fitPicture(image, page, page.size(), canvas::edgeLineWidth(ratio));
+    return image;
 }
 
 QPoint pointInsideAnArea(const QImage& canvas)

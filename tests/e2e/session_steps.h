@@ -13,8 +13,8 @@ inline constexpr QRgb kRed = 0xFFFF0000u;
 inline constexpr QRgb kBlack = 0xFF000000u;
 inline constexpr QRgb kWhite = 0xFFFFFFFFu;
 
-// A page as the canvas shows it once fitted.
-QImage fittedPage(const QString& file, QSize canvas);
+// A page as the canvas shows it once fitted, `ratio` device pixels a screen pixel.
+QImage fittedPage(const QString& file, QSize canvas, int ratio = 1);
 
 // A white point inside a closed area of fair size, away from the canvas's
 // edges; (-1, -1) when there is none.

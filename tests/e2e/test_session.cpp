@@ -1,5 +1,8 @@
 // A child's session with the real program, driven from outside under an X
-// server: the splash, a page coloured, the next page, the door.
+// server: the splash, a page coloured, the next page (a ring, round on
+// screen), the door.
+#include "platform/flood_fill.h"
+#include "platform/picture_io.h"
 #include "tests/e2e/screen_places.h"
 #include "tests/e2e/session_steps.h"
 #include "tests/e2e/x_display.h"
@@ -8,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QtTest>
@@ -15,15 +19,39 @@
 namespace {
 
 using e2e::fittedPage;
+using e2e::kBlack;
+using e2e::kRed;
+using e2e::kWhite;
 using e2e::pointInsideAnArea;
 using e2e::showsSplash;
 
-// Only the tiles of the background picture show in `strip`.
-bool showsBackground(const QImage& screen, const QRect& strip, const QImage& tile)
+// A page of the book's size with a ring in the middle, 900 pixels to the
+// middle of its line.
+QImage ringPage(QSize size)
+{
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(kWhite);
+    QPainter p(&page);
+    p.setPen(QPen(Qt::black, 12));
+    p.drawEllipse(QPointF(size.width() / 2.0, size.height() / 2.0), 900, 900);
+    return page;
+}
+
+// The inside of the ring in the middle of the canvas is as wide as it is high.
+bool roundRing(const QImage& canvas)
+{
+    QImage probe = canvas;
+    const QRect inside = platform::floodFillBorder(probe, QPoint(canvas.width() / 2, canvas.height() / 2), kBlack, kRed);
+    return !inside.isEmpty() && std::abs(inside.width() - inside.height()) <= 1;
+}
+
+// Only the tiles of the background picture show in `strip`, each tile pixel
+// covering `ratio` x `ratio` device pixels.
+bool showsBackground(const QImage& screen, const QRect& strip, const QImage& tile, int ratio)
 {
     for (int y = strip.top(); y <= strip.bottom(); ++y)
         for (int x = strip.left(); x <= strip.right(); ++x)
-            if (screen.pixel(x, y) != tile.pixel(x % tile.width(), y % tile.height()))
+            if (screen.pixel(x, y) != tile.pixel(x / ratio % tile.width(), y / ratio % tile.height()))
                 return false;
     return true;
 }
@@ -49,25 +77,30 @@ private slots:
 void SessionTest::childColoursAPageAndLeaves_data()
 {
     QTest::addColumn<QString>("display");
-    QTest::newRow("1024x768") << qEnvironmentVariable("DISPLAY");
-    QTest::newRow("1920x1080") << qEnvironmentVariable("TINTARO_DISPLAY_1920");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1024x768") << qEnvironmentVariable("DISPLAY") << 1;
+    QTest::newRow("1920x1080") << qEnvironmentVariable("TINTARO_DISPLAY_1920") << 1;
+    QTest::newRow("3840x2160 at 200%") << qEnvironmentVariable("TINTARO_DISPLAY_3840") << 2;
 }
 
 void SessionTest::childColoursAPageAndLeaves()
 {
     QFETCH(QString, display);
+    QFETCH(int, scale);
     if (display.isEmpty())
         QSKIP("no X server of that size");
-    const e2e::XDisplay x(display, TINTARO_SCREEN_GRAB);
+    const e2e::XDisplay x(display, TINTARO_SCREEN_GRAB, scale);
     const QSize screen = x.screenshot().size();
     QVERIFY(!screen.isEmpty());
-    const e2e::ScreenPlaces at = e2e::placesOn(screen);
+    const e2e::ScreenPlaces at = e2e::placesOn(screen, scale);
 
     // The program folder as installed, the program in it.
     const testsupport::TestFolder folder(true);
     folder.installProgram(TINTARO_EXECUTABLE);
     const QString set = QDir(folder.file("logos")).entryList(QDir::Files, QDir::Name).first().chopped(4);
     const QString pages = folder.file("dibujos/" + set + "/");
+    const QSize pageSize = platform::loadPicture(pages + "1.gif").size();
+    folder.writeImage("dibujos/" + set + "/2.gif", ringPage(pageSize));
 
     QProcess program;
     const auto stopLeftover = qScopeGuard([&program] {
@@ -81,11 +114,11 @@ void SessionTest::childColoursAPageAndLeaves()
 
     // The splash shows its drawing at its place; a click on it opens the book.
     QVERIFY(!x.waitForScreen([&](const QImage& s) { return showsSplash(s, at.splash); }).isNull());
-    x.click(at.splash.topLeft() + QPoint(260, 250));
+    x.click(at.splash.topLeft() + QPoint(260, 250) * scale);
 
     // One frameless window over the whole screen, page 1 on the canvas, the
     // background tiled where no control stands.
-    const QImage page1 = fittedPage(pages + "1.gif", at.canvas.size());
+    const QImage page1 = fittedPage(pages + "1.gif", at.canvas.size(), scale);
     const QImage opened = x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == page1; });
     QVERIFY2(!opened.isNull(), "page 1 never showed on the canvas");
     const QStringList windows = x.visibleWindows(program.processId());
@@ -93,7 +126,7 @@ void SessionTest::childColoursAPageAndLeaves()
     QCOMPARE(x.windowGeometry(windows.first()), QRect(QPoint(0, 0), screen));
     QVERIFY(x.isFrameless(windows.first()));
     const QImage tile = QImage(folder.file("fondo.jpg")).convertToFormat(QImage::Format_RGB32);
-    QVERIFY(showsBackground(opened, at.backgroundGap, tile));
+    QVERIFY(showsBackground(opened, at.backgroundGap, tile, scale));
 
     // A press inside an area floods it with red, the first colour.
     const QPoint inside = pointInsideAnArea(page1);
@@ -108,8 +141,11 @@ void SessionTest::childColoursAPageAndLeaves()
     x.click(at.nextPage);
     QVERIFY(fileAppears(pages + "1.bmp"));
     QCOMPARE(QImage(pages + "1.bmp").convertToFormat(QImage::Format_RGB32), coloured);
-    const QImage page2 = fittedPage(pages + "2.gif", at.canvas.size());
-    QVERIFY(!x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == page2; }).isNull());
+    // The next page, a ring, shows round.
+    const QImage page2 = fittedPage(pages + "2.gif", at.canvas.size(), scale);
+    const QImage shown = x.waitForScreen([&](const QImage& s) { return s.copy(at.canvas) == page2; });
+    QVERIFY(!shown.isNull());
+    QVERIFY2(roundRing(shown.copy(at.canvas)), "the ring is not round on screen");
 
     // The door ends the program; the coloured page stays, the untouched one has no copy.
     x.click(at.door);

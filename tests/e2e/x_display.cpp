@@ -9,20 +9,33 @@
 
 namespace e2e {
 
-XDisplay::XDisplay(const QString& name, const QString& grabber) : name_(name), grabber_(grabber) {}
+XDisplay::XDisplay(const QString& name, const QString& grabber, int scale)
+    : name_(name), grabber_(grabber), scale_(scale)
+{
+}
 
 QProcessEnvironment XDisplay::environment() const
 {
+    QProcessEnvironment env = toolEnvironment();
+    if (scale_ != 1)
+        env.insert("QT_SCALE_FACTOR", QString::number(scale_));
+    return env;
+}
+
+QProcessEnvironment XDisplay::toolEnvironment() const
+{
+    // The helpers see the screen in its device pixels.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", name_);
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("QT_SCALE_FACTOR");
     return env;
 }
 
 QString XDisplay::run(const QString& program, const QStringList& arguments) const
 {
     QProcess process;
-    process.setProcessEnvironment(environment());
+    process.setProcessEnvironment(toolEnvironment());
     process.start(program, arguments);
     if (!process.waitForFinished(10000) || process.exitCode() != 0)
         return {};
@@ -34,7 +47,7 @@ QImage XDisplay::screenshot() const
     const QTemporaryDir dir;
     const QString file = dir.filePath("screen.png");
     QProcess process;
-    process.setProcessEnvironment(environment());
+    process.setProcessEnvironment(toolEnvironment());
     process.start(grabber_, {file});
     if (!process.waitForFinished(10000) || process.exitCode() != 0)
         return {};

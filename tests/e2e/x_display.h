@@ -13,10 +13,13 @@ namespace e2e {
 
 class XDisplay {
 public:
-    // `name` as in $DISPLAY (":1"); `grabber` is the screenshot helper program.
-    XDisplay(const QString& name, const QString& grabber);
+    // `name` as in $DISPLAY (":1"); `grabber` is the screenshot helper
+    // program; programs started on the display scale their windows by
+    // `scale`, as on a desktop scaled to scale x 100 %.
+    XDisplay(const QString& name, const QString& grabber, int scale = 1);
 
     QString name() const { return name_; }
+    int scale() const { return scale_; }
     // The environment of a program started on this display.
     QProcessEnvironment environment() const;
 
@@ -36,10 +39,12 @@ public:
     bool isFrameless(const QString& window) const;
 
 private:
+    QProcessEnvironment toolEnvironment() const;
     QString run(const QString& program, const QStringList& arguments) const;
 
     QString name_;
     QString grabber_;
+    int scale_;
 };
 
 } // namespace e2e

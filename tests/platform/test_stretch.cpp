@@ -61,6 +61,7 @@ private slots:
     void growingIsNearestNeighbourInEveryMode();
     void emptyInputGivesNull();
     void resultIsRgb32();
+    void onePixelBytesShrinkAsTheirColours();
 };
 
 void TestStretch::closedOutlineStaysClosedWhenShrunk_data()
@@ -201,6 +202,43 @@ void TestStretch::resultIsRgb32()
     QCOMPARE(out.format(), QImage::Format_RGB32);
     QCOMPARE(art::text(out), QStringList({"#.", ".."}));
     QCOMPARE(stretchBlt(indexed, QSize(8, 8), StretchMode::Halftone).format(), QImage::Format_RGB32);
+}
+
+// Grey and indexed pictures take their own path: it must give what their
+// 32-bit conversion gives, for any colour table (short, empty, with ties,
+// with alpha) and indices past its end, shrinking, growing and both.
+void TestStretch::onePixelBytesShrinkAsTheirColours()
+{
+    QRandomGenerator rng(7);
+    const QList<QSize> sizes{{37, 23}, {12, 40}, {64, 64}, {5, 3}, {101, 7}};
+    for (int round = 0; round < 60; ++round) {
+        const QSize from(1 + rng.bounded(90), 1 + rng.bounded(70));
+        QImage picture(from, round % 3 == 0 ? QImage::Format_Grayscale8 : QImage::Format_Indexed8);
+        QList<QRgb> table;
+        const int colours = round % 5 == 1 ? 0 : 1 + rng.bounded(256);
+        for (int i = 0; i < colours; ++i)
+            table.append(round % 4 == 0 ? rng.generate() : (i % 3 == 0 ? qRgb(0, 0, 0) : 0xFF000000u | rng.generate()));
+        if (picture.format() == QImage::Format_Indexed8)
+            picture.setColorTable(table);
+        const int values = round % 2 == 0 ? 256 : std::max(colours, 1);
+        for (int y = 0; y < from.height(); ++y) {
+            uchar* row = picture.scanLine(y);
+            for (int x = 0; x < from.width(); ++x)
+                row[x] = uchar(rng.bounded(values));
+        }
+        const QImage wide = picture.convertToFormat(QImage::Format_RGB32);
+        for (const QSize to : sizes) {
+            const QImage expected = stretchKeepingDark(wide, to);
+            QVERIFY2(stretchKeepingDark(picture, to) == expected,
+                     qPrintable(QString("round %1, %2x%3 to %4x%5")
+                                    .arg(round).arg(from.width()).arg(from.height()).arg(to.width()).arg(to.height())));
+            QImage canvas(to + QSize(4, 6), QImage::Format_RGB32);
+            canvas.fill(kRed);
+            stretchKeepingDarkInto(picture, canvas, QRect(QPoint(3, 2), to));
+            QCOMPARE(canvas.copy(QRect(QPoint(3, 2), to)), expected);
+            QCOMPARE(canvas.pixel(2, 2), kRed);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStretch)

@@ -61,6 +61,10 @@ void PrintingTest::onePressPrintsTheCanvasAtTheLeftEdgeCentred()
     flatBook(folder, "");
     Form1 form(folder.path());
     form.show();
+    // The whole canvas in ink, its margin round the page too, so that the
+    // ink on paper shows where the canvas went.
+    form.Picture1->persistentImage().fill(kInk);
+    form.Picture1->imageChanged();
     const QSet<QString> before = printtest::pdfFiles();
     QTest::mouseClick(form.Command8, Qt::LeftButton);
 

@@ -2,10 +2,13 @@
 #include "tests/robustness/broken_folder.h"
 
 #include "lineart/gif_writer.h"
+#include "platform/picture_io.h"
+#include "platform/stretch.h"
 #include "tests/support/hostile_files.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -120,6 +123,18 @@ const QByteArray& hugePicture()
 {
     static const QByteArray bytes = testsupport::scanBombJpeg({20000, 20000}, 1);
     return bytes;
+}
+
+void halvePages(const testsupport::TestFolder& folder)
+{
+    QDirIterator pages(folder.file("dibujos"), {"*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QString path = pages.next();
+        const QImage page = platform::loadPicture(path);
+        QVERIFY2(!page.isNull(), qPrintable(path));
+        folder.writeImage(path.mid(folder.path().size() + 1),
+                          platform::stretchKeepingDark(page, page.size() / 2));
+    }
 }
 
 } // namespace robustness

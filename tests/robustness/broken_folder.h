@@ -28,4 +28,9 @@ void breakResource(const testsupport::TestFolder& folder, const QString& resourc
 // A 20000 x 20000 picture (a JPEG of a few hundred bytes), made once.
 const QByteArray& hugePicture();
 
+// Shrinks every page of the book in `folder` to half its size, two colours
+// kept. These tests change pages thousands of times, and the pages' size is
+// not what they test.
+void halvePages(const testsupport::TestFolder& folder);
+
 } // namespace robustness

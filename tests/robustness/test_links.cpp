@@ -130,7 +130,7 @@ void LinksTest::theProgramNeverWritesThroughALink()
     }
     // Pages and logos are read through links.
     showSet(form, "castillo");
-    QCOMPARE(form.Picture8->Picture(), platform::loadPicture(out("page.gif")));
+    QCOMPARE(form.Picture8->Picture(), platform::loadPage(out("page.gif")));
     paint(form, Qt::green);
     form.Command4_Click();
     QVERIFY(isPlainFile(folder.file("dibujos/castillo/1.bmp")));

@@ -7,6 +7,7 @@
 //   TINTARO_SESSION_NO_PRINTER=1   no print server reachable, a fifth of the events
 #include "platform/picture_io.h"
 #include "shell/main_window.h"
+#include "tests/robustness/broken_folder.h"
 #include "tests/robustness/folder_state.h"
 #include "tests/robustness/random_session.h"
 #include "tests/support/test_folder.h"
@@ -107,6 +108,9 @@ void RandomSessionTest::childHammersEveryControl()
     const QString seedNote = QString(" (seed %1)").arg(seed);
 
     const testsupport::TestFolder folder(true);
+    if (QTest::currentTestFailed())
+        return;
+    robustness::halvePages(folder);
     if (QTest::currentTestFailed())
         return;
     const robustness::FolderState outside = robustness::folderState(folder.path(), "dibujos");

@@ -94,6 +94,7 @@ private:
 void SpecialFilesTest::initTestCase()
 {
     shipped_ = std::make_unique<TestFolder>(true);
+    robustness::halvePages(*shipped_);
     shipped_->writeText("configuracion/borra.txt", "NO\n");
     QVERIFY(platform::saveBmpAtomically(frame(), shipped_->file("dibujos/animales/2.bmp")));
 }

@@ -1,6 +1,7 @@
 // Start-up of the main window on program folders built by the test: the
 // settings files, the clean-up of coloured copies, the first set and page,
 // and folders that are missing or broken.
+#include "canvas/page_placement.h"
 #include "shell/main_window.h"
 #include "tests/support/test_folder.h"
 
@@ -157,8 +158,11 @@ void StartupTest::keptCopyOfPageOneIsWhatTheCanvasShows()
     folder.writeImage("dibujos/animales/1.bmp", filled(QColor(10, 200, 30)));
     Form1 form(folder.path());
     QVERIFY(folder.exists("dibujos/animales/1.bmp"));
+    // The copy fills the page's place on the canvas, paper round it.
     const QImage canvas = form.Picture1->Image();
-    QCOMPARE(testsupport::countColour(canvas, qRgb(10, 200, 30)), qint64(canvas.width()) * canvas.height());
+    const QRect placed = canvas::fittedPageRect(page().size(), canvas.size());
+    QCOMPARE(testsupport::countColour(canvas, qRgb(10, 200, 30)), qint64(placed.width()) * placed.height());
+    QCOMPARE(canvas.pixel(0, 0), qRgb(255, 255, 255));
 }
 
 void StartupTest::smallPaletteTestIsCaseSensitive()

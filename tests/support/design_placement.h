@@ -2,15 +2,14 @@
 // that check or aim at the layout.
 #pragma once
 
-#include "shell/layout_math.h"
+#include "shell/design_placement.h"
 
 #include <QRect>
-#include <QSize>
 
 namespace testsupport {
 
-// The placement on a screen of `screen` pixels.
-layout::Placement placementOn(QSize screen);
+using layout::canvasOn;
+using layout::placementOn;
 
 // Where a control of rectangle `r` lands on screen: each value rounded to whole pixels.
 QRect inPixels(const layout::TwipRect& r);

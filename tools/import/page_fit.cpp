@@ -5,11 +5,14 @@
 #include "drawing.h"
 #include "sheet.h"
 
+#include "platform/stretch.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace importer {
@@ -30,7 +33,7 @@ bool inkInRect(const QImage& lines, const QRect& rect)
 
 QImage onPage(const QImage& lines, const QRect& where)
 {
-    QImage page(kPageSize, QImage::Format_Grayscale8);
+    QImage page(kCleaningSize, QImage::Format_Grayscale8);
     if (page.isNull())
         return {};
     page.fill(lineart::kPaper);
@@ -99,14 +102,14 @@ struct Placed {
 
 Placed placed(const QImage& source, QSize natural)
 {
-    const QRect where = placement(source.size(), kPageSize);
+    const QRect where = placement(source.size(), kCleaningSize);
     return {natural, where, workingPicture(source, where.size())};
 }
 
 // The picture to make the page from: a photo of a sheet cut down to the sheet.
 Placed pictureOnPage(const PictureFile& picture, Page& page)
 {
-    const QRect where = placement(picture.size, kPageSize);
+    const QRect where = placement(picture.size, kCleaningSize);
     if (!picture.svg.isEmpty())
         return placed(renderPicture(picture, where.size()), picture.size);
     Placed result = placed(picture.raster, picture.size);
@@ -119,6 +122,60 @@ Placed pictureOnPage(const PictureFile& picture, Page& page)
     page.sheetCut = true;
     page.tilt = std::abs(sheet->tilt) >= kLeastTilt ? sheet->tilt : 0;
     return placed(cut, cut.size());
+}
+
+// The clean page at kPageSize: enlarged smoothly, then turned back into ink
+// and paper at half grey, so that its outlines come out even and round
+// rather than in steps of repeated pixels.
+QImage enlargedPage(const QImage& lines)
+{
+    const QImage smooth = lines.scaled(kPageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return binarise(toGrey(smooth), 128, 128);
+}
+
+// The first and last page pixels along an axis that canvas pixel `i` takes
+// its colour from when the program shrinks the page keeping dark pixels.
+std::pair<int, int> shrinkBlock(int i, int page, int canvas)
+{
+    const qint64 end = (qint64(i) + 1) * page;
+    return {int(qint64(i) * page / canvas), int((end + canvas - 1) / canvas) - 1};
+}
+
+// The enlargement moves outlines by fractions of a pixel, and the canvas takes
+// the darkest page pixel of each block: a passage left just wide enough at the
+// cleaning size can close on the canvas and leave a sliver there that no
+// click can hit. The page is shrunk as the program shrinks it, and the page
+// pixels under each such sliver are filled. Returns how many were filled.
+int fillSliversOnCanvas(QImage& lines)
+{
+    Q_ASSERT(kSmallestCanvas.width() < lines.width() && kSmallestCanvas.height() < lines.height());
+    const QImage canvas = toGrey(platform::stretchKeepingDark(lines, kSmallestCanvas));
+    const lineart::Components areas = lineart::labelComponents(canvas, lineart::kPaper, lineart::Connectivity::Four);
+    const std::vector<char> small = lineart::tooSmallAreas(canvas, areas, kHitCanvasArea, kHitCanvasWidth);
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto [top, bottom] = shrinkBlock(y, lines.height(), canvas.height());
+        for (int x = 0; x < canvas.width(); ++x) {
+            const int area = areas.at(x, y);
+            if (area < 0 || !small[std::size_t(area)])
+                continue;
+            const auto [left, right] = shrinkBlock(x, lines.width(), canvas.width());
+            for (int py = top; py <= bottom; ++py)
+                std::fill(lines.scanLine(py) + left, lines.scanLine(py) + right + 1, lineart::kInk);
+        }
+    }
+    return lineart::countChosen(small);
+}
+
+// Slivers filled on the canvas can leave bits of their areas on the page, too
+// small to colour there: those go as well, until neither is left.
+void fillSliversOfFinalPage(QImage& lines)
+{
+    const Sizes sizes = sizesOnPage(lines.size());
+    for (int round = 0; round < 4; ++round) {
+        if (fillSliversOnCanvas(lines) == 0)
+            return;
+        lineart::fillSmallAreas(lines, sizes.minAreaPixels, sizes.minAreaWidth);
+    }
 }
 
 QRect darkBounds(const QImage& grey)
@@ -167,7 +224,7 @@ QRect placement(QSize picture, QSize page)
     return QRect((page.width() - w) / 2, (page.height() - h) / 2, w, h);
 }
 
-Sizes pageSizes() { return sizesOnPage(kPageSize); }
+Sizes pageSizes() { return sizesOnPage(kCleaningSize); }
 
 QImage linesAtSize(const QImage& picture, QSize size)
 {
@@ -233,8 +290,15 @@ Page makePage(const PictureFile& picture, int gap, Photos photos)
         page.error = "found no lines to colour in the picture";
         return page;
     }
-    page.blackShare = inkShare(ink);
-    page.image = ink.convertToFormat(QImage::Format_RGB32);
+    QImage final = enlargedPage(ink);
+    if (final.isNull()) {
+        page.error = "not enough memory for the page";
+        return page;
+    }
+    fillSliversOfFinalPage(final);
+    page.cleaning.areas = countAreas(final);
+    page.blackShare = inkShare(final);
+    page.image = final.convertToFormat(QImage::Format_RGB32);
     return page;
 }
 

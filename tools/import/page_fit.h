@@ -1,6 +1,8 @@
 // Making a colouring page, and a set logo, from a picture file.
 //
-// Every page is kPageSize, the size of the pages the book ships with. A photo
+// Every page is kPageSize, the size of the pages the book ships with. It is
+// made at kCleaningSize, the size the cleaning's limits in pixels are set
+// for, and enlarged at the end. A photo
 // of a sheet on a table is first cut down to the sheet and turned upright
 // (sheet.h). The picture is fitted into the page keeping its aspect and
 // centred on white, and its lines are found at that size (drawing.h), then
@@ -11,9 +13,11 @@
 // areas; the picture's background (the area meeting most of that edge) stays
 // open to the margin. Gaps are closed up to `gap` pixels of the page, or of
 // the picture when it is enlarged (a 4-pixel gap of a picture shown twice as
-// large is 8 pixels wide on the page), at most kMaxGap.
+// large is 8 pixels wide on the page), at most kMaxGap; pixels of the page
+// are pixels at kCleaningSize.
 #pragma once
 
+#include "book/book_rules.h"
 #include "clean_page.h"
 #include "picture_input.h"
 
@@ -24,8 +28,9 @@
 
 namespace importer {
 
-inline constexpr QSize kPageSize(1200, 830);
-inline constexpr QSize kLogoSize(57, 67);
+inline constexpr QSize kPageSize = book::kPageSize;
+inline constexpr QSize kCleaningSize(1200, 830);
+inline constexpr QSize kLogoSize = book::kLogoSize;
 
 // Where a picture of `picture` size lands in `page`: as large as fits with
 // its aspect kept, centred (never empty).
@@ -35,7 +40,7 @@ QRect placement(QSize picture, QSize page);
 // photograph or a painting, not a drawing to colour.
 inline constexpr double kPhotoToneShare = 0.25;
 
-// The sizes of the cleaning on a page of kPageSize.
+// The sizes of the cleaning on a page of kCleaningSize.
 Sizes pageSizes();
 
 // The line picture of `picture` (any format and size) at exactly `size`,

@@ -211,7 +211,7 @@ Drawing map()
     Drawing d{whitePicture(), {{10, 10}}};
     // Small countries twice as wide as the narrowest square a child can hit,
     // tiny ones at a third of that, both in the picture's pixels.
-    const double scale = double(importer::placement(kPicture, importer::kPageSize).width()) / kPicture.width();
+    const double scale = double(importer::placement(kPicture, importer::kCleaningSize).width()) / kPicture.width();
     const double hit = std::sqrt(double(importer::pageSizes().minAreaPixels)) / scale;
     const double small = 2 * hit, tiny = hit / 3;
     QPainter p(&d.picture);
@@ -227,9 +227,10 @@ Drawing map()
         p.drawRect(QRectF(110 + small * i, 510 - small, small, small));
         d.seeds << QPointF(110 + small * (i + 0.5), 510 - small / 2).toPoint();
     }
-    // ...and a cluster of tiny ones in the second: one area once merged.
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
+    // ...and a cluster of tiny ones in the second: one area once merged, wide
+    // enough to hit once its outline has grown on the smallest canvas.
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
             p.drawRect(QRectF(700 + tiny * i, 400 + tiny * j, tiny, tiny));
     d.seeds << QPointF(700 + 2.5 * tiny, 400 + 2.5 * tiny).toPoint();
     return d;

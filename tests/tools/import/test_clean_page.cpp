@@ -339,10 +339,10 @@ void CleanPageTest::areasAreJoinedThroughEdgesOnly()
 
 void CleanPageTest::placementFitsAndCentres()
 {
-    QCOMPARE(placement({600, 415}, kPageSize), QRect(0, 0, 1200, 830));
-    QCOMPARE(placement({100, 100}, kPageSize), QRect(185, 0, 830, 830));
-    QCOMPARE(placement({2400, 830}, kPageSize), QRect(0, 207, 1200, 415));
-    QCOMPARE(placement({10000, 1}, kPageSize), QRect(0, 414, 1200, 1));
+    QCOMPARE(placement({600, 415}, kCleaningSize), QRect(0, 0, 1200, 830));
+    QCOMPARE(placement({100, 100}, kCleaningSize), QRect(185, 0, 830, 830));
+    QCOMPARE(placement({2400, 830}, kCleaningSize), QRect(0, 207, 1200, 415));
+    QCOMPARE(placement({10000, 1}, kCleaningSize), QRect(0, 414, 1200, 1));
 }
 
 void CleanPageTest::openEdgesAreClosedOnlyWhenNeeded()

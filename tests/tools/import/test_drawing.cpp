@@ -174,7 +174,7 @@ void DrawingTest::fillsBecomeOutlinedAreas()
     p.fillRect(270, 20, 14, 14, Qt::black);
     p.fillRect(270, 150, 14, 14, QColor(250, 230, 120));
     p.end();
-    const Sizes sizes = sizesOnPage(kPageSize);
+    const Sizes sizes = sizesOnPage(kCleaningSize);
     const QImage found = drawingOf({image, toGrey(image)}, sizes).lines;
     QCOMPARE(countAreas(found), 3);
     QVERIFY(inkAt(found, {139, 100}) || inkAt(found, {140, 100})); // where the colours meet
@@ -195,7 +195,7 @@ void DrawingTest::strokesAreFoundOnPaperAndOnFills()
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(QPointF(145, 10), QPointF(145, 110));
     p.end();
-    const QImage found = drawingOf({image, toGrey(image)}, sizesOnPage(kPageSize)).lines;
+    const QImage found = drawingOf({image, toGrey(image)}, sizesOnPage(kCleaningSize)).lines;
     QVERIFY(inkAt(found, {40, 60}) || inkAt(found, {41, 60}));
     QVERIFY(inkAt(found, {145, 60}) || inkAt(found, {144, 60}));
     QCOMPARE(countAreas(found), 3); // the paper and the two halves of the fill

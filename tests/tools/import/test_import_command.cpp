@@ -3,6 +3,7 @@
 #include "lineart/gif_writer.h"
 #include "sample_drawings.h"
 #include "tests/support/samples.h"
+#include "tools/import/page_fit.h"
 #include "tests/support/test_folder.h"
 
 #include <QDir>
@@ -141,9 +142,9 @@ void ImportCommandTest::newSetGetsPagesAndALogo()
     QVERIFY(run.out.contains("The set mis dibujos %1 has 2 pages now."));
     for (int n : {1, 2}) {
         const QImage page(folder.file(QString("dibujos/mis dibujos %1/") + QString::number(n) + ".gif"));
-        QCOMPARE(page.size(), QSize(1200, 830));
+        QCOMPARE(page.size(), importer::kPageSize);
         QCOMPARE(testsupport::countColour(page, qRgb(0, 0, 0)) + testsupport::countColour(page, qRgb(255, 255, 255)),
-                 qint64(1200) * 830);
+                 qint64(importer::kPageSize.width()) * importer::kPageSize.height());
     }
     QCOMPARE(QImage(folder.file("logos/mis dibujos %1.gif")).size(), QSize(57, 67));
     const auto permissions = QFileInfo(folder.file("dibujos/mis dibujos %1/1.gif")).permissions();

@@ -61,12 +61,12 @@ Drawing greyTable()
     return d;
 }
 
-// Boxes of 2-pixel lines at the page's own size, the first four broken by
+// Boxes of 2-pixel lines at the size pages are cleaned at, the first four broken by
 // gaps of 1 to 4 pixels (top, side, and two along tilted sides, counted
 // along the line), the last by a gap of `wideGap`.
 Drawing gappedBoxes(int wideGap)
 {
-    Drawing d{QImage(kPageSize, QImage::Format_RGB32), {{5, 5}}};
+    Drawing d{QImage(kCleaningSize, QImage::Format_RGB32), {{5, 5}}};
     d.picture.fill(Qt::white);
     QPainter p(&d.picture);
     p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -181,7 +181,7 @@ void ImportPagesTest::gapsOfOneToFourPixelsClose()
     QCOMPARE(open.cleaning.gapsClosed, 0);
     const Page page = makePage(file);
     QCOMPARE(page.cleaning.gapsClosed, 4);
-    const QString leak = fillLeak(page.image, seedsOnPage(boxes.seeds.mid(0, 5), kPageSize));
+    const QString leak = fillLeak(page.image, seedsOnPage(boxes.seeds.mid(0, 5), kCleaningSize));
     QVERIFY2(leak.isEmpty(), qPrintable(leak));
     QCOMPARE(page.cleaning.areas, 5); // the box with the 6-pixel gap stays open
 }
@@ -196,9 +196,9 @@ void ImportPagesTest::widerGapsCloseWhenAsked()
 
 void ImportPagesTest::gapsCountInTheEnlargedPicture()
 {
-    // At half the page's size a 4-pixel gap is 8 pixels wide on the page, and
+    // At half the cleaning size a 4-pixel gap is 8 pixels wide there, and
     // still closes; a 6-pixel one does not.
-    Drawing half{QImage(kPageSize / 2, QImage::Format_RGB32), {{5, 5}, {150, 150}}};
+    Drawing half{QImage(kCleaningSize / 2, QImage::Format_RGB32), {{5, 5}, {150, 150}}};
     half.picture.fill(Qt::white);
     QPainter p(&half.picture);
     p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
