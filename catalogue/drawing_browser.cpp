@@ -41,6 +41,9 @@ void Form1::LoadPage()
     const QString set = SetName(SetIndex);
     if (set.isEmpty())
         return;
+    // Back on the page just left (a set of one page): its new copy first.
+    if (!savingCopy_.target().isEmpty() && savingCopy_.target() == copyPath())
+        FinishSavingPage();
     const QString copy = folders_.copyPath(set, PageNumber);
     const QString drawingFile = folders_.pagePath(set, PageNumber);
     QImage page;
@@ -68,6 +71,13 @@ void Form1::RecountPages()
 
 void Form1::SavePage()
 {
+    StartSavingPage();
+    FinishSavingPage();
+}
+
+void Form1::StartSavingPage()
+{
+    FinishSavingPage();
     if (!DrawingModified)
         return;
     Picture1->setAutoRedraw(true);
@@ -83,8 +93,14 @@ void Form1::SavePage()
     // A copy whose name a link holds becomes a plain file in the link's
     // place; a set folder that is a link (a teacher's shared set) is read
     // through but never written through, so its copies are not kept.
-    if (!platform::saveBmp(Picture1->Image(), WritableFolder(), copy))
-        return; // the previous copy stays as it was; the child is not told
+    const QImage canvas = Picture1->Image();
+    savingCopy_ = WritableFolder().startReplacing(copy, platform::bmpWriter(canvas));
+}
+
+void Form1::FinishSavingPage()
+{
+    // A copy that fails leaves the previous one as it was; the child is not told.
+    static_cast<void>(savingCopy_.commit());
 }
 
 void Form1::Command1_Click()
@@ -101,7 +117,7 @@ void Form1::Command1_Click()
 
 void Form1::Command3_Click()
 {
-    SavePage();
+    StartSavingPage();
     // An undo must never bring another page's picture onto this page.
     ClearSnapshots();
     PageNumber = static_cast<std::int16_t>(PageNumber - 1);
@@ -109,16 +125,18 @@ void Form1::Command3_Click()
         PageNumber = PageCount;
     LoadPage();
     FitDrawing();
+    FinishSavingPage();
     platform::playSoundAsync(ProgramPath("/sonidos/sonido2.wav"));
 }
 
 void Form1::Command4_Click()
 {
-    SavePage();
+    StartSavingPage();
     ClearSnapshots();
     PageNumber = PageNumber < PageCount ? static_cast<std::int16_t>(PageNumber + 1) : std::int16_t{1};
     LoadPage();
     FitDrawing();
+    FinishSavingPage();
     DrawingModified = false;
     Picture1->setAutoRedraw(false);
     platform::playSoundAsync(ProgramPath("/sonidos/sonido1.wav"));
@@ -126,7 +144,7 @@ void Form1::Command4_Click()
 
 void Form1::Command5_Click()
 {
-    SavePage();
+    StartSavingPage();
     ClearSnapshots();
     SetIndex = SetIndex + 1 >= File1.ListCount() ? std::int16_t{0} : static_cast<std::int16_t>(SetIndex + 1);
     if (const QImage logo = platform::loadPicture(File1.FilePath(SetIndex)); !logo.isNull())
@@ -135,6 +153,7 @@ void Form1::Command5_Click()
     LoadPage();
     SwitchPalette();
     FitDrawing();
+    FinishSavingPage();
     platform::playSoundAsync(ProgramPath("/sonidos/sonido3.wav"));
     RecountPages();
 }

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,20 +71,24 @@ bool writeThrough(int fd, const OwnedFolder::Writer& write)
     return written;
 }
 
-// Writes a complete temporary file in `folder`, named in `name`; 0 or the error.
-int writeTemporary(int folder, const OwnedFolder::Writer& write, QByteArray& name)
+// Writes a complete file under a hidden name in `folder` and returns it open
+// with the name in `hiddenName`; on failure an invalid descriptor, the error
+// in `error` and nothing left behind.
+Descriptor writeHidden(int folder, const OwnedFolder::Writer& write, QByteArray& hiddenName, int& error)
 {
-    name = temporaryName();
-    const Descriptor file(::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (!file.valid())
-        return errno;
+    hiddenName = temporaryName();
+    Descriptor file(::openat(folder, hiddenName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (!file.valid()) {
+        error = errno;
+        return file;
+    }
     errno = 0;
     // The mode does not depend on the umask: the book is read by every user of the machine.
-    if (::fchmod(file.get(), 0644) == 0 && writeThrough(file.get(), write) && ::fsync(file.get()) == 0)
-        return 0;
-    const int error = errno != 0 ? errno : EIO;
-    ::unlinkat(folder, name.constData(), 0);
-    return error;
+    if (::fchmod(file.get(), 0644) == 0 && writeThrough(file.get(), write))
+        return file;
+    error = errno != 0 ? errno : EIO;
+    ::unlinkat(folder, hiddenName.constData(), 0);
+    return Descriptor();
 }
 
 // renameat2 with RENAME_NOREPLACE; where the file system lacks it, a hard
@@ -106,25 +111,75 @@ int renameNoReplace(int fromFolder, const char* from, int toFolder, const char* 
     return ::unlinkat(fromFolder, from, 0) == 0 ? 0 : errno;
 }
 
-Change writeFile(const QString& root, const QString& relative, const OwnedFolder::Writer& write, bool replace)
-{
-    const Place place = placeOf(root, relative);
-    if (place.error != 0)
-        return Change(place.error);
-    QByteArray temporary;
-    if (const int error = writeTemporary(place.folder.get(), write, temporary); error != 0)
-        return Change(error);
-    const int fd = place.folder.get();
-    const int error = replace ? (::renameat(fd, temporary.constData(), fd, place.name.constData()) == 0 ? 0 : errno)
-                              : renameNoReplace(fd, temporary.constData(), fd, place.name.constData());
-    if (error != 0)
-        ::unlinkat(fd, temporary.constData(), 0);
-    return Change(error);
-}
-
 } // namespace
 
 QString Change::text() const { return QString::fromLocal8Bit(std::strerror(error_)); }
+
+PendingFile& PendingFile::operator=(PendingFile&& other) noexcept
+{
+    if (this != &other) {
+        abandon();
+        folder_ = std::move(other.folder_);
+        file_ = std::move(other.file_);
+        hiddenName_ = std::move(other.hiddenName_);
+        name_ = std::move(other.name_);
+        target_ = std::move(other.target_);
+        replace_ = other.replace_;
+        error_ = std::exchange(other.error_, 0);
+    }
+    return *this;
+}
+
+Change PendingFile::commit()
+{
+    int error = std::exchange(error_, 0);
+    if (file_.valid()) {
+        const int folder = folder_.get();
+        if (::fsync(file_.get()) != 0)
+            error = errno;
+        file_.reset();
+        if (error == 0)
+            error = replace_ ? (::renameat(folder, hiddenName_.constData(), folder, name_.constData()) == 0 ? 0 : errno)
+                             : renameNoReplace(folder, hiddenName_.constData(), folder, name_.constData());
+        if (error != 0)
+            ::unlinkat(folder, hiddenName_.constData(), 0);
+    }
+    folder_.reset();
+    target_.clear();
+    return Change(error);
+}
+
+void PendingFile::abandon()
+{
+    if (file_.valid()) {
+        file_.reset();
+        ::unlinkat(folder_.get(), hiddenName_.constData(), 0);
+    }
+    folder_.reset();
+    target_.clear();
+    error_ = 0;
+}
+
+PendingFile OwnedFolder::startWriting(const QString& relative, const Writer& write, bool replace) const
+{
+    Place place = placeOf(root_, relative);
+    if (place.error != 0)
+        return PendingFile(place.error);
+    QByteArray hiddenName;
+    int error = 0;
+    Descriptor file = writeHidden(place.folder.get(), write, hiddenName, error);
+    if (!file.valid())
+        return PendingFile(error);
+    // The disk starts on it now; commit() waits for the rest.
+    ::sync_file_range(file.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    return PendingFile(std::move(place.folder), std::move(file), hiddenName, place.name, relative, replace);
+}
+
+PendingFile OwnedFolder::startReplacing(const QString& relative, const Writer& write) const
+{
+    return startWriting(relative, write, true);
+}
+
 
 OwnedFolder::Writer OwnedFolder::bytesWriter(const QByteArray& bytes)
 {
@@ -133,12 +188,12 @@ OwnedFolder::Writer OwnedFolder::bytesWriter(const QByteArray& bytes)
 
 Change OwnedFolder::replaceFile(const QString& relative, const Writer& write) const
 {
-    return writeFile(root_, relative, write, true);
+    return startWriting(relative, write, true).commit();
 }
 
 Change OwnedFolder::createFile(const QString& relative, const QByteArray& bytes) const
 {
-    return writeFile(root_, relative, bytesWriter(bytes), false);
+    return startWriting(relative, bytesWriter(bytes), false).commit();
 }
 
 Change OwnedFolder::makeFolder(const QString& relative) const

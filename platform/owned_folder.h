@@ -3,9 +3,12 @@
 // set folder a teacher linked from elsewhere) never leads a write outside.
 #pragma once
 
+#include "platform/descriptor.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QIODevice;
 
@@ -22,6 +25,47 @@ public:
     QString text() const;
 
 private:
+    int error_ = 0;
+};
+
+// A file written in full under a hidden name beside the name it is for, on
+// its way to the disk but not yet there. `commit` waits until it is on the
+// disk and then gives it its name; meanwhile the caller can do other work,
+// and no reader sees the new file. Dropped without a commit, the hidden file
+// is removed and whatever held the name stays as it was.
+class PendingFile {
+public:
+    PendingFile() = default; // nothing pending: commit() succeeds at once
+    PendingFile(PendingFile&& other) noexcept { *this = std::move(other); }
+    PendingFile& operator=(PendingFile&& other) noexcept;
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile() { abandon(); }
+
+    // The path, relative to its owned folder, the file is for (empty when nothing is pending).
+    const QString& target() const { return target_; }
+    // Waits for the file to reach the disk and renames it into place: over
+    // whatever held the name, or (made by createFile) EEXIST when the name
+    // is taken. Afterwards nothing is pending. An error in writing it shows here.
+    Change commit();
+
+private:
+    friend class OwnedFolder;
+    explicit PendingFile(int error) : error_(error) {}
+    PendingFile(Descriptor folder, Descriptor file, QByteArray hiddenName, QByteArray name, QString target,
+                bool replace)
+        : folder_(std::move(folder)), file_(std::move(file)), hiddenName_(std::move(hiddenName)),
+          name_(std::move(name)), target_(std::move(target)), replace_(replace)
+    {
+    }
+    void abandon();
+
+    Descriptor folder_;
+    Descriptor file_;
+    QByteArray hiddenName_;
+    QByteArray name_;
+    QString target_;
+    bool replace_ = true;
     int error_ = 0;
 };
 
@@ -52,6 +96,9 @@ public:
     {
         return replaceFile(relative, bytesWriter(bytes));
     }
+    // replaceFile in two steps: the file is written now and reaches the disk
+    // while the caller goes on; PendingFile::commit completes the replacement.
+    PendingFile startReplacing(const QString& relative, const Writer& write) const;
     // The same, but never replaces anything: EEXIST when the name is taken,
     // even by a dangling link or by a file that appears meanwhile.
     Change createFile(const QString& relative, const QByteArray& bytes) const;
@@ -66,6 +113,8 @@ public:
     Change removeFolder(const QString& relative) const;
 
 private:
+    PendingFile startWriting(const QString& relative, const Writer& write, bool replace) const;
+
     QString root_;
 };
 

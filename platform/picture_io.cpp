@@ -236,8 +236,10 @@ DecodedPicture decode(const QByteArray& bytes, PictureFormat format, const Decod
     return picture.image.isNull() ? refused(picture, PictureRefusal::Damaged) : picture;
 }
 
+} // namespace
+
 // Writes straight into the file: a canvas is megabytes, better not copied first.
-platform::OwnedFolder::Writer bmpWriter(const QImage& image)
+OwnedFolder::Writer bmpWriter(const QImage& image)
 {
     return [&image](QIODevice& device) {
         // 32-bit images are written as 24-bit BMP; other formats would keep their palette.
@@ -246,8 +248,6 @@ platform::OwnedFolder::Writer bmpWriter(const QImage& image)
         return !rgb.isNull() && rgb.save(&device, "BMP");
     };
 }
-
-} // namespace
 
 bool withinPictureLimits(QSize size)
 {

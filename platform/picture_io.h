@@ -108,6 +108,10 @@ QImage loadPictureScaled(const QString& path, QSize scaledSize);
 // link). Returns false on failure, leaving any earlier file as it was.
 bool saveBmp(const QImage& image, const OwnedFolder& folder, const QString& relative);
 
+// What writes `image` as a 24-bit Windows BMP into a device (for
+// OwnedFolder); it fails for a null image. `image` must outlive its use.
+OwnedFolder::Writer bmpWriter(const QImage& image);
+
 // saveBmp into the folder that holds `path`, trusted as named.
 bool saveBmpAtomically(const QImage& image, const QString& path);
 

@@ -197,4 +197,11 @@ private:
     // is saved only under the name of the page the canvas really shows.
     int heldSetIndex_ = -1;
     int heldPageNumber_ = -1;
+    // A page change saves in two steps: the copy of the page left is written
+    // at once and reaches the disk while the next page loads and fits
+    // (StartSavingPage), and it is in place before the press returns
+    // (FinishSavingPage). Nothing is pending outside a page-change handler.
+    void StartSavingPage();
+    void FinishSavingPage();
+    platform::PendingFile savingCopy_;
 };

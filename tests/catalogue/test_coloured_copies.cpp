@@ -68,6 +68,7 @@ private slots:
     void nextPageSavesThePaintedPageOnly();
     void previousPageKeepsSavingUntilTheNextPage();
     void setButtonSavesInTheSetItLeaves();
+    void aPageOfItsOwnComesBackAsPainted();
     void copyComesBackPixelForPixel();
     void copyInAnotherLetterCaseCountsAsAbsent();
     void eraserThrowsTheColouringAway();
@@ -134,6 +135,30 @@ void ColouredCopiesTest::setButtonSavesInTheSetItLeaves()
     QVERIFY(!folder.exists("dibujos/barcos/1.bmp"));
     QVERIFY(!folder.exists("dibujos/barcos/2.bmp"));
     QCOMPARE(canvasCentre(form), kOrange.rgb());
+}
+
+// In a set of one page, the next and the previous page are the page itself:
+// it comes back as it was painted, from the copy just saved.
+void ColouredCopiesTest::aPageOfItsOwnComesBackAsPainted()
+{
+    TestFolder folder;
+    threePageBook(folder);
+    Form1 form(folder.path());
+    form.Command5_Click();
+    QCOMPARE(form.PageCount, 1);
+    paintNoise(form);
+    const QImage painted = form.Picture1->Image();
+    form.Command4_Click();
+    QCOMPARE(readCopy(folder, "dibujos/barcos/1.bmp"), painted);
+    QCOMPARE(form.Picture1->Image(), painted);
+
+    booktest::paint(form, kPaint);
+    const QImage repainted = form.Picture1->Image();
+    form.Command3_Click();
+    QCOMPARE(readCopy(folder, "dibujos/barcos/1.bmp"), repainted);
+    QCOMPARE(form.Picture1->Image(), repainted);
+    QCOMPARE(QDir(folder.file("dibujos/barcos")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"1.bmp", "1.gif"}));
 }
 
 void ColouredCopiesTest::copyComesBackPixelForPixel()

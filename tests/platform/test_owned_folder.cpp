@@ -49,6 +49,7 @@ class TestOwnedFolder : public QObject {
 private slots:
     void init();
     void replaceWritesWholeFilesWithNoTemporaryLeft();
+    void aPendingFileShowsOnlyOnceCommitted();
     void aLinkInPlaceOfTheFileIsReplacedNotFollowed();
     void createNeverReplacesEvenADanglingLink();
     void nothingIsWrittenThroughALinkedFolder();
@@ -91,6 +92,45 @@ void TestOwnedFolder::replaceWritesWholeFilesWithNoTemporaryLeft()
     QVERIFY(!change.text().isEmpty());
     QCOMPARE(QDir(in("dibujos/animales")).entryList(QDir::Files | QDir::Hidden), QStringList{"1.bmp"});
     QCOMPARE(folder.replaceFile("dibujos/missing/1.bmp", "x").error(), ENOENT);
+}
+
+// Started, the new file is written but hidden: the name keeps the old one
+// until the commit, and a pending file dropped leaves nothing behind.
+void TestOwnedFolder::aPendingFileShowsOnlyOnceCommitted()
+{
+    const OwnedFolder folder(root());
+    const QString copy = "dibujos/animales/1.bmp";
+    const auto files = [&] { return QDir(in("dibujos/animales")).entryList(QDir::Files | QDir::Hidden); };
+    QVERIFY(folder.replaceFile(copy, "old").ok());
+
+    PendingFile pending = folder.startReplacing(copy, OwnedFolder::bytesWriter("new"));
+    QCOMPARE(pending.target(), copy);
+    QCOMPARE(contentOf(in(copy)), QByteArray("old"));
+    QCOMPARE(files().size(), 2);
+    QVERIFY(pending.commit().ok());
+    QCOMPARE(contentOf(in(copy)), QByteArray("new"));
+    QCOMPARE(files(), QStringList{"1.bmp"});
+    QVERIFY(pending.target().isEmpty());
+    QVERIFY(pending.commit().ok()); // nothing pending any more
+
+    // Dropped, or replaced by another pending file: the hidden file goes.
+    {
+        PendingFile dropped = folder.startReplacing(copy, OwnedFolder::bytesWriter("dropped"));
+        dropped = folder.startReplacing("dibujos/animales/2.bmp", OwnedFolder::bytesWriter("second"));
+        QCOMPARE(files().size(), 2);
+    }
+    QCOMPARE(files(), QStringList{"1.bmp"});
+    QCOMPARE(contentOf(in(copy)), QByteArray("new"));
+
+    // A writer that fails, or a path through a link: the commit tells, nothing is left.
+    PendingFile failed = folder.startReplacing(copy, [](QIODevice&) { return false; });
+    QVERIFY(failed.target().isEmpty());
+    QVERIFY(!failed.commit().ok());
+    QVERIFY(QFile::link(outside_->path(), in("dibujos/linked")));
+    QVERIFY(throughLink(folder.startReplacing("dibujos/linked/1.bmp", OwnedFolder::bytesWriter("x")).commit()));
+    QCOMPARE(files(), QStringList{"1.bmp"});
+    QCOMPARE(contentOf(in(copy)), QByteArray("new"));
+    QVERIFY(!QFile::exists(out("1.bmp")));
 }
 
 void TestOwnedFolder::aLinkInPlaceOfTheFileIsReplacedNotFollowed()
