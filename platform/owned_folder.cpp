@@ -115,12 +115,21 @@ int renameNoReplace(int fromFolder, const char* from, int toFolder, const char* 
 
 QString Change::text() const { return QString::fromLocal8Bit(std::strerror(error_)); }
 
+PendingFile::PendingFile(Descriptor folder, Descriptor file, QByteArray hiddenName, QByteArray name, QString target,
+                         bool replace)
+    : folder_(std::move(folder)), file_(std::move(file)), hiddenName_(std::move(hiddenName)), name_(std::move(name)),
+      target_(std::move(target)), replace_(replace)
+{
+    flushed_ = std::async(std::launch::async, [fd = file_.get()] { return ::fsync(fd) == 0 ? 0 : errno; });
+}
+
 PendingFile& PendingFile::operator=(PendingFile&& other) noexcept
 {
     if (this != &other) {
         abandon();
         folder_ = std::move(other.folder_);
         file_ = std::move(other.file_);
+        flushed_ = std::move(other.flushed_);
         hiddenName_ = std::move(other.hiddenName_);
         name_ = std::move(other.name_);
         target_ = std::move(other.target_);
@@ -135,8 +144,7 @@ Change PendingFile::commit()
     int error = std::exchange(error_, 0);
     if (file_.valid()) {
         const int folder = folder_.get();
-        if (::fsync(file_.get()) != 0)
-            error = errno;
+        error = flushed_.get();
         file_.reset();
         if (error == 0)
             error = replace_ ? (::renameat(folder, hiddenName_.constData(), folder, name_.constData()) == 0 ? 0 : errno)
@@ -152,6 +160,7 @@ Change PendingFile::commit()
 void PendingFile::abandon()
 {
     if (file_.valid()) {
+        flushed_.wait(); // the thread still uses the descriptor
         file_.reset();
         ::unlinkat(folder_.get(), hiddenName_.constData(), 0);
     }
@@ -170,8 +179,6 @@ PendingFile OwnedFolder::startWriting(const QString& relative, const Writer& wri
     Descriptor file = writeHidden(place.folder.get(), write, hiddenName, error);
     if (!file.valid())
         return PendingFile(error);
-    // The disk starts on it now; commit() waits for the rest.
-    ::sync_file_range(file.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
     return PendingFile(std::move(place.folder), std::move(file), hiddenName, place.name, relative, replace);
 }
 
@@ -179,7 +186,6 @@ PendingFile OwnedFolder::startReplacing(const QString& relative, const Writer& w
 {
     return startWriting(relative, write, true);
 }
-
 
 OwnedFolder::Writer OwnedFolder::bytesWriter(const QByteArray& bytes)
 {

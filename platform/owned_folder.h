@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <future>
 #include <utility>
 
 class QIODevice;
@@ -29,10 +30,11 @@ private:
 };
 
 // A file written in full under a hidden name beside the name it is for, on
-// its way to the disk but not yet there. `commit` waits until it is on the
-// disk and then gives it its name; meanwhile the caller can do other work,
-// and no reader sees the new file. Dropped without a commit, the hidden file
-// is removed and whatever held the name stays as it was.
+// its way to the disk but not yet there: a thread of its own waits for the
+// disk (fsync). `commit` waits for that thread and then gives the file its
+// name; meanwhile the caller can do other work, and no reader sees the new
+// file. Dropped without a commit, the hidden file is removed and whatever
+// held the name stays as it was.
 class PendingFile {
 public:
     PendingFile() = default; // nothing pending: commit() succeeds at once
@@ -53,15 +55,12 @@ private:
     friend class OwnedFolder;
     explicit PendingFile(int error) : error_(error) {}
     PendingFile(Descriptor folder, Descriptor file, QByteArray hiddenName, QByteArray name, QString target,
-                bool replace)
-        : folder_(std::move(folder)), file_(std::move(file)), hiddenName_(std::move(hiddenName)),
-          name_(std::move(name)), target_(std::move(target)), replace_(replace)
-    {
-    }
+                bool replace);
     void abandon();
 
     Descriptor folder_;
     Descriptor file_;
+    std::future<int> flushed_; // fsync's errno, or 0
     QByteArray hiddenName_;
     QByteArray name_;
     QString target_;
