@@ -42,7 +42,7 @@ void Form1::LoadPage()
     if (set.isEmpty())
         return;
     // Back on the page just left (a set of one page): its new copy first.
-    if (!savingCopy_.target().isEmpty() && savingCopy_.target() == copyPath())
+    if (savingCopy_.target() == copyPath())
         FinishSavingPage();
     const QString copy = folders_.copyPath(set, PageNumber);
     const QString drawingFile = folders_.pagePath(set, PageNumber);

@@ -120,6 +120,10 @@ PendingFile::PendingFile(Descriptor folder, Descriptor file, QByteArray hiddenNa
     : folder_(std::move(folder)), file_(std::move(file)), hiddenName_(std::move(hiddenName)), name_(std::move(name)),
       target_(std::move(target)), replace_(replace)
 {
+}
+
+void PendingFile::flushMeanwhile()
+{
     flushed_ = std::async(std::launch::async, [fd = file_.get()] { return ::fsync(fd) == 0 ? 0 : errno; });
 }
 
@@ -144,7 +148,7 @@ Change PendingFile::commit()
     int error = std::exchange(error_, 0);
     if (file_.valid()) {
         const int folder = folder_.get();
-        error = flushed_.get();
+        error = flushed_.valid() ? flushed_.get() : (::fsync(file_.get()) == 0 ? 0 : errno);
         file_.reset();
         if (error == 0)
             error = replace_ ? (::renameat(folder, hiddenName_.constData(), folder, name_.constData()) == 0 ? 0 : errno)
@@ -160,7 +164,8 @@ Change PendingFile::commit()
 void PendingFile::abandon()
 {
     if (file_.valid()) {
-        flushed_.wait(); // the thread still uses the descriptor
+        if (flushed_.valid())
+            flushed_.wait(); // the thread still uses the descriptor
         file_.reset();
         ::unlinkat(folder_.get(), hiddenName_.constData(), 0);
     }
@@ -184,7 +189,10 @@ PendingFile OwnedFolder::startWriting(const QString& relative, const Writer& wri
 
 PendingFile OwnedFolder::startReplacing(const QString& relative, const Writer& write) const
 {
-    return startWriting(relative, write, true);
+    PendingFile pending = startWriting(relative, write, true);
+    if (!pending.target().isEmpty())
+        pending.flushMeanwhile();
+    return pending;
 }
 
 OwnedFolder::Writer OwnedFolder::bytesWriter(const QByteArray& bytes)

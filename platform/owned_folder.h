@@ -29,12 +29,12 @@ private:
     int error_ = 0;
 };
 
-// A file written in full under a hidden name beside the name it is for, on
-// its way to the disk but not yet there: a thread of its own waits for the
-// disk (fsync). `commit` waits for that thread and then gives the file its
-// name; meanwhile the caller can do other work, and no reader sees the new
-// file. Dropped without a commit, the hidden file is removed and whatever
-// held the name stays as it was.
+// A file written in full under a hidden name beside the name it is for, not
+// yet known to be on the disk. `commit` waits until it is (fsync) and then
+// gives the file its name; no reader sees the new file before. Started by
+// startReplacing, a thread of its own waits for the disk meanwhile, so the
+// caller can do other work first. Dropped without a commit, the hidden file
+// is removed and whatever held the name stays as it was.
 class PendingFile {
 public:
     PendingFile() = default; // nothing pending: commit() succeeds at once
@@ -57,10 +57,12 @@ private:
     PendingFile(Descriptor folder, Descriptor file, QByteArray hiddenName, QByteArray name, QString target,
                 bool replace);
     void abandon();
+    // Waits for the disk on a thread of its own from now on.
+    void flushMeanwhile();
 
     Descriptor folder_;
     Descriptor file_;
-    std::future<int> flushed_; // fsync's errno, or 0
+    std::future<int> flushed_; // fsync's errno, or 0, when flushed meanwhile
     QByteArray hiddenName_;
     QByteArray name_;
     QString target_;
