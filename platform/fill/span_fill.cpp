@@ -3,39 +3,56 @@
 
 #include "platform/fill/fill_rules.h"
 
-#include <QScopeGuard>
-
 #include <algorithm>
-#include <limits>
+#include <span>
 
 namespace platform {
 namespace fill {
 
-std::uint64_t* VisitedBits::start(int width, int height)
+void PaintedPixels::start(int width, int height)
 {
+    runs_.clear();
     wordsPerRow_ = (static_cast<std::size_t>(width) + 63) / 64;
-    const std::size_t words = wordsPerRow_ * static_cast<std::size_t>(height);
+    height_ = height;
+}
+
+std::uint64_t* PaintedPixels::bits(Extent& marked)
+{
+    const std::size_t words = wordsPerRow_ * static_cast<std::size_t>(height_);
     if (bits_.size() < words)
         bits_.resize(words, 0);
+    for (const Span& run : runs_) {
+        setBits(bits_.data() + static_cast<std::size_t>(run.y) * wordsPerRow_, run.x0, run.x1);
+        marked.add(run.y, run.x0, run.x1);
+    }
     return bits_.data();
 }
 
-void VisitedBits::forget(const QRect& painted)
+void PaintedPixels::forget(const QRect& painted)
 {
     if (painted.isEmpty())
         return;
     const auto first = static_cast<std::size_t>(painted.left() >> 6);
     const auto last = static_cast<std::size_t>(painted.right() >> 6);
-    for (int y = painted.top(); y <= painted.bottom(); ++y) {
-        std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * wordsPerRow_;
-        std::fill(row + first, row + last + 1, std::uint64_t{0});
+    std::uint64_t* const top = bits_.data() + static_cast<std::size_t>(painted.top()) * wordsPerRow_;
+    // A rectangle half as wide as the image or more is cleared as whole rows, in one go.
+    if (2 * (last - first + 1) >= wordsPerRow_) {
+        std::fill(top, top + static_cast<std::size_t>(painted.height()) * wordsPerRow_, std::uint64_t{0});
+        return;
+    }
+    for (std::uint64_t* row = top; row < top + static_cast<std::size_t>(painted.height()) * wordsPerRow_;
+         row += wordsPerRow_) {
+        for (std::size_t w = first; w <= last; ++w) {
+            row[w] = 0;
+            asm("" ::: "memory"); // a few words a row: stores, not a call to memset
+        }
     }
 }
 
-VisitedBits& VisitedBits::forThisThread()
+PaintedPixels& PaintedPixels::forThisThread()
 {
-    thread_local VisitedBits bits;
-    return bits;
+    thread_local PaintedPixels painted;
+    return painted;
 }
 
 } // namespace fill
@@ -62,17 +79,24 @@ struct Segment {
     int dy;
 };
 
-struct Bounds {
-    int left = std::numeric_limits<int>::max();
-    int top = std::numeric_limits<int>::max();
-    int right = -1;
-    int bottom = -1;
-    void add(int y, int x0, int x1)
+// The segments waiting to be scanned. One is pushed for every run painted, so
+// the push is inline and only growing is a call.
+class SegmentStack {
+public:
+    SegmentStack() : segments_(256) {}
+    void push(const Segment& s)
     {
-        left = std::min(left, x0), right = std::max(right, x1);
-        top = std::min(top, y), bottom = std::max(bottom, y);
+        if (size_ == segments_.size()) [[unlikely]]
+            grow();
+        segments_[size_++] = s;
     }
-    QRect rect() const { return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)); }
+    Segment pop() { return segments_[--size_]; }
+    bool empty() const { return size_ == 0; }
+
+private:
+    [[gnu::noinline]] void grow() { segments_.resize(2 * segments_.size()); }
+    std::vector<Segment> segments_;
+    std::size_t size_ = 0;
 };
 
 // Paints x0..x1 of `row` at memory speed. The four-pixel stores measured on a
@@ -94,20 +118,20 @@ inline void paintRun(QRgb* row, int x0, int x1, QRgb value)
 // The run holding the fillable x: one pixel test each way before the wider search,
 // as most runs of line art end at once.
 template <typename Rule>
-inline int runEnd(const Rule& rule, int x, int limit)
+inline int runEnd(Rule& rule, int x, int limit)
 {
     return x < limit && rule.inside(x + 1) ? rule.runEnd(x + 1, limit) : x;
 }
 
 template <typename Rule>
-inline int runStart(const Rule& rule, int x)
+inline int runStart(Rule& rule, int x)
 {
     return x > 0 && rule.inside(x - 1) ? rule.runStart(x - 1) : x;
 }
 
 // The first fillable x in x .. last, or last + 1 when there is none.
 template <typename Rule>
-inline int nextFillable(const Rule& rule, int x, int last)
+inline int nextFillable(Rule& rule, int x, int last)
 {
     for (; x + 3 <= last; x += 4) {
         const unsigned stop = rule.stop4(x);
@@ -122,44 +146,30 @@ inline int nextFillable(const Rule& rule, int x, int last)
 // Span filling after Heckbert and Smith: a run is painted as soon as it is
 // found and queued as a segment; a popped segment's row ahead is scanned over
 // the whole run, the row behind only where the run reaches past its parent.
-// All state is local, so it stays in registers across the pixel stores.
+// Everything is inline in one loop, so the state stays in registers across
+// the pixel stores: in the one-pixel maze each run is a pixel or two, and
+// calls per run cost as much as the pixels.
 template <typename Rule>
-QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Span>* painted)
+QRect spanFill(QImage& image, QPoint start, Rule& rule, QRgb fill, std::vector<Span>* painted)
 {
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
     const int width = image.width();
     const int height = image.height();
     const QRgb value = kOpaque | (fill & kRgbMask);
-    Bounds bounds;
-    // The rule forgets what it marked even when the fill ends early.
-    const auto finish = qScopeGuard([&] { rule.finished(bounds.rect()); });
-    std::vector<Segment> stack;
-    stack.reserve(256);
+    fill::Extent bounds;
+    SegmentStack stack;
     auto enterRow = [&](int y) {
         QRgb* row = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
         rule.setRow(y, row);
         return row;
     };
-    auto paint = [&](QRgb* row, int y, int x0, int x1) {
+    auto paint = [&](QRgb* row, int y, int x0, int x1) __attribute__((always_inline)) {
         paintRun(row, x0, x1, value);
         rule.painted(x0, x1);
         bounds.add(y, x0, x1);
         if (painted)
             painted->push_back({y, x0, x1});
-    };
-    // Paints the runs of row y that start in x1..x2 (a run may reach past both ends).
-    auto scan = [&](int y, int x1, int x2, int fromX1, int fromX2, int dy) {
-        if (y < 0 || y >= height || x1 > x2)
-            return;
-        QRgb* row = enterRow(y);
-        for (int x = x1; (x = nextFillable(rule, x, x2)) <= x2; ++x) {
-            const int runLeft = x == x1 ? runStart(rule, x) : x;
-            const int runRight = runEnd(rule, x, width - 1);
-            paint(row, y, runLeft, runRight);
-            stack.push_back({y, runLeft, runRight, fromX1, fromX2, dy});
-            x = runRight + 1;
-        }
     };
 
     QRgb* row = enterRow(start.y());
@@ -169,10 +179,9 @@ QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Sp
     const int right = runEnd(rule, start.x(), width - 1);
     paint(row, start.y(), left, right);
     // An empty run behind: both rows next to the first run are scanned in full.
-    stack.push_back({start.y(), left, right, right + 1, right, 1});
+    stack.push({start.y(), left, right, right + 1, right, 1});
     while (!stack.empty()) {
-        const Segment s = stack.back();
-        stack.pop_back();
+        const Segment s = stack.pop();
         // Down a narrow passage each row waits for the one before, and on a
         // page larger than the cache each waits for memory; asking for the
         // row after next in advance took the one-pixel maze from 56-58 ms
@@ -183,9 +192,37 @@ QRect spanFill(QImage& image, QPoint start, Rule rule, QRgb fill, std::vector<Sp
             __builtin_prefetch(bits + further * bytesPerLine + s.x1 * 4);
             rule.prefetch(further, s.x1);
         }
-        scan(s.y + s.dy, s.x1, s.x2, s.x1, s.x2, s.dy);
-        scan(s.y - s.dy, s.x1, s.px1 - 1, s.x1, s.x2, -s.dy);
-        scan(s.y - s.dy, s.px2 + 1, s.x2, s.x1, s.x2, -s.dy);
+        // The row ahead over the whole run; the row behind only where the run
+        // reaches past the run it came from, which is mostly nowhere.
+        struct Stretch {
+            int y;
+            int x1;
+            int x2;
+            int dy;
+        } stretches[3];
+        int count = 0;
+        const int ahead = s.y + s.dy;
+        const int behind = s.y - s.dy;
+        if (ahead >= 0 && ahead < height)
+            stretches[count++] = {ahead, s.x1, s.x2, s.dy};
+        if (behind >= 0 && behind < height) {
+            if (s.x1 < s.px1)
+                stretches[count++] = {behind, s.x1, std::min(s.x2, s.px1 - 1), -s.dy};
+            if (s.px2 < s.x2)
+                stretches[count++] = {behind, std::max(s.x1, s.px2 + 1), s.x2, -s.dy};
+        }
+        // Paints the runs of each stretch's row that start in x1..x2 (a run
+        // may reach past both ends).
+        for (const Stretch& t : std::span(stretches, count)) {
+            row = enterRow(t.y);
+            for (int x = t.x1; (x = nextFillable(rule, x, t.x2)) <= t.x2; ++x) {
+                const int runLeft = x == t.x1 ? runStart(rule, x) : x;
+                const int runRight = runEnd(rule, x, width - 1);
+                paint(row, t.y, runLeft, runRight);
+                stack.push({t.y, runLeft, runRight, s.x1, s.x2, t.dy});
+                x = runRight + 1;
+            }
+        }
     }
     return bounds.rect();
 }
@@ -198,7 +235,8 @@ QRect floodFillBorder(QImage& image, QPoint start, QRgb border, QRgb fill,
     Q_ASSERT(image.isNull() || image.depth() == 32);
     if (!isFillable(image) || !image.rect().contains(start))
         return {};
-    return spanFill(image, start, fill::BorderRule(image.width(), image.height(), border, fill), fill, painted);
+    fill::BorderRule rule(image.width(), image.height(), border, fill);
+    return spanFill(image, start, rule, fill, painted);
 }
 
 QRect floodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill,
@@ -209,7 +247,8 @@ QRect floodFillSurface(QImage& image, QPoint start, QRgb surface, QRgb fill,
         return {};
     if ((surface & kRgbMask) == (fill & kRgbMask))
         return {};
-    return spanFill(image, start, fill::SurfaceRule(surface), fill, painted);
+    fill::SurfaceRule rule(surface);
+    return spanFill(image, start, rule, fill, painted);
 }
 
 } // namespace platform

@@ -160,6 +160,7 @@ private slots:
     void borderRuleFillsUpToBlackOverEveryOtherColour();
     void borderRuleOnTheBorderColourDoesNothing();
     void borderRuleOnAnAreaAlreadyOfTheFillColour();
+    void borderRuleMeetsTheFillColourLate();
     void surfaceRuleFillsOnlyTheClickedColour();
     void surfaceRuleRefusals();
     void leaksThroughAOnePixelGapButNotDiagonally();
@@ -224,6 +225,29 @@ void TestFloodFill::borderRuleOnAnAreaAlreadyOfTheFillColour()
     QCOMPARE(art::text(spotted),
              QStringList({"rrrrrr", "rrrrrr", "rrrrrr", "######", "......"}));
     QVERIFY(ExtFloodFill(spotted, 0, 0, 0x000000, FloodFillType::Border, 0x0000FF));
+}
+
+void TestFloodFill::borderRuleMeetsTheFillColourLate()
+{
+    // Two halves joined only through a pixel of the fill colour at the far end:
+    // the fill paints hundreds of runs, some many words long, before it first
+    // meets that colour, and must then go on through it, and never paint a row twice.
+    for (int width : {130, 301}) {
+        QImage image(width, 120, QImage::Format_RGB32);
+        image.fill(kWhite);
+        for (int y = 0; y < image.height() - 1; ++y)
+            image.setPixel(width / 2, y, kBlack);
+        image.setPixel(width / 2, image.height() - 1, kRed);
+        image.setPixel(width - 3, 5, kRed);
+        for (int round = 0; round < 3; ++round) {
+            QImage img = image.copy();
+            std::vector<Span> spans;
+            QCOMPARE(floodFillBorder(img, QPoint(round, 0), kBlack, kRed, &spans), image.rect());
+            const auto region = reachable(image, QPoint(round, 0), true, kBlack);
+            QCOMPARE(img, expectedFill(image, region, kRed));
+            QCOMPARE(spans.size(), std::size_t(2 * image.height() - 1));
+        }
+    }
 }
 
 void TestFloodFill::surfaceRuleFillsOnlyTheClickedColour()
