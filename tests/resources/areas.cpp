@@ -2,7 +2,6 @@
 #include "areas.h"
 
 #include <algorithm>
-#include <set>
 
 namespace areatest {
 namespace {
@@ -103,18 +102,6 @@ QPoint thinOutlinePixel(const QImage& source, QRgb outline)
         }
     }
     return QPoint(-1, -1);
-}
-
-std::vector<QRgb> coloursOf(const QImage& source)
-{
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(row[x] & 0xFFFFFFu);
-    }
-    return {colours.begin(), colours.end()};
 }
 
 } // namespace areatest

@@ -6,6 +6,7 @@
 #include "platform/flood_fill.h"
 #include "platform/stretch.h"
 #include "tests/support/design_placement.h"
+#include "tests/support/samples.h"
 
 #include <QImageReader>
 #include <algorithm>
@@ -106,7 +107,7 @@ void TestBook::page()
     QVERIFY(!image.isNull());
     const double aspect = double(image.width()) / image.height();
     QVERIFY(aspect > 1.2 && aspect < 1.72);
-    QCOMPARE(areatest::coloursOf(image), (std::vector<QRgb>{kBlack & 0xFFFFFF, kWhite & 0xFFFFFF}));
+    QCOMPARE(testsupport::coloursOf(image), QSet<QRgb>({kBlack, kWhite}));
     QCOMPARE(areatest::thinOutlinePixel(image, kBlack), QPoint(-1, -1));
     const areatest::AreaMap areas = areatest::mapAreas(image, kBlack);
     const bool young = set.contains("peque");
