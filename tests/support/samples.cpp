@@ -24,7 +24,7 @@ QByteArray waveFile(const QList<qint16>& samples, int rate)
     return wav;
 }
 
-QByteArray fileDigest(const QString& path)
+QByteArray fileBytesDigest(const QString& path)
 {
     QFile file(path);
     QCryptographicHash sha(QCryptographicHash::Sha256);
