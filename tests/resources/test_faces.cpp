@@ -1,7 +1,7 @@
 // The button faces, the window icon and the splash picture drawn by code.
-#include "areas.h"
 #include "shell/faces.h"
 #include "splash/splash_drawing.h"
+#include "tests/support/areas.h"
 #include "tests/support/samples.h"
 
 #include <QTest>
@@ -67,8 +67,8 @@ void TestFaces::splashDrawing()
     const QImage drawing = ::splashDrawing();
     QVERIFY(std::abs(drawing.width() - 518) <= 10 && std::abs(drawing.height() - 528) <= 10);
     QCOMPARE(testsupport::coloursOf(drawing), QSet<QRgb>({qRgb(0, 0, 0), qRgb(253, 253, 253)}));
-    QCOMPARE(areatest::thinOutlinePixel(drawing, qRgb(0, 0, 0)), QPoint(-1, -1));
-    const areatest::AreaMap areas = areatest::mapAreas(drawing, qRgb(0, 0, 0));
+    QCOMPARE(testsupport::thinOutlinePixel(drawing, qRgb(0, 0, 0)), QPoint(-1, -1));
+    const testsupport::AreaMap areas = testsupport::mapAreas(drawing, qRgb(0, 0, 0));
     QVERIFY(areas.count() >= 30);
     QCOMPARE(*std::min_element(areas.size.begin(), areas.size.end()) >= 20, true);
 }

@@ -1,5 +1,4 @@
 // The shipped files other than the pages, measured as the program will read them.
-#include "areas.h"
 #include "platform/files.h"
 #include "tests/support/samples.h"
 

@@ -1,9 +1,9 @@
 // Areas of line-art pictures: the 4-connected regions of non-outline pixels.
-#include "areas.h"
+#include "tests/support/areas.h"
 
 #include <algorithm>
 
-namespace areatest {
+namespace testsupport {
 namespace {
 
 // 1 on the pixels of `outline`, 0 elsewhere, row by row.
@@ -104,4 +104,4 @@ QPoint thinOutlinePixel(const QImage& source, QRgb outline)
     return QPoint(-1, -1);
 }
 
-} // namespace areatest
+} // namespace testsupport
