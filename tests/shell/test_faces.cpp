@@ -1,7 +1,5 @@
-// The button faces, the window icon and the splash picture drawn by code.
+// The button faces and the window icon drawn by code.
 #include "shell/faces.h"
-#include "splash/splash_drawing.h"
-#include "tests/support/areas.h"
 #include "tests/support/samples.h"
 
 #include <QTest>
@@ -27,7 +25,6 @@ private slots:
     void faces_data();
     void faces();
     void arrowsPointBothWays();
-    void splashDrawing();
 };
 
 void TestFaces::faces_data()
@@ -59,18 +56,6 @@ void TestFaces::faces()
 void TestFaces::arrowsPointBothWays()
 {
     QCOMPARE(faces::previousPageFace(), faces::nextPageFace().mirrored(true, false));
-}
-
-// Two colours, black outlines at least two pixels thick, many closed areas.
-void TestFaces::splashDrawing()
-{
-    const QImage drawing = ::splashDrawing();
-    QVERIFY(std::abs(drawing.width() - 518) <= 10 && std::abs(drawing.height() - 528) <= 10);
-    QCOMPARE(testsupport::coloursOf(drawing), QSet<QRgb>({qRgb(0, 0, 0), qRgb(253, 253, 253)}));
-    QCOMPARE(testsupport::thinOutlinePixel(drawing, qRgb(0, 0, 0)), QPoint(-1, -1));
-    const testsupport::AreaMap areas = testsupport::mapAreas(drawing, qRgb(0, 0, 0));
-    QVERIFY(areas.count() >= 30);
-    QCOMPARE(*std::min_element(areas.size.begin(), areas.size.end()) >= 20, true);
 }
 
 QTEST_GUILESS_MAIN(TestFaces)
