@@ -74,12 +74,15 @@ bool waitForMainWindow(qint64 pid, QSize screen)
     return false;
 }
 
-// Where the program's controls stand on this screen, as laid out by the same
-// start-up code on a window covering the screen.
+// Where the program's controls stand on this screen, and what its canvas
+// shows once it has painted, as laid out by the same start-up code on a
+// window covering the screen.
 struct Places {
     QPoint door;
     QPoint nextPage;
     QPoint canvas;
+    QRect canvasPicture; // inside the canvas's border
+    QImage firstPage;    // what the canvas shows at start
 };
 
 Places placesOnScreen(const QString& programFolder)
@@ -87,7 +90,23 @@ Places placesOnScreen(const QString& programFolder)
     Form1 probe(programFolder);
     probe.setGeometry(QApplication::primaryScreen()->geometry());
     auto centre = [&](QWidget* control) { return control->mapTo(&probe, control->rect().center()); };
-    return {centre(probe.Command2), centre(probe.Command4), centre(probe.Picture1)};
+    const int border = probe.Picture1->hasBorder() ? 1 : 0;
+    const QImage shown = probe.Picture1->Image();
+    const QRect picture(probe.Picture1->mapTo(&probe, QPoint(border, border)), shown.deviceIndependentSize().toSize());
+    return {centre(probe.Command2), centre(probe.Command4), centre(probe.Picture1), picture, shown};
+}
+
+// Waits until the screen shows the first page on the canvas: the window is
+// up and has painted, and takes clicks where they are aimed.
+bool waitForFirstPaint(const Places& places)
+{
+    QScreen* screen = QApplication::primaryScreen();
+    const QRect r = places.canvasPicture;
+    const QImage expected = places.firstPage.convertToFormat(QImage::Format_RGB32);
+    return QTest::qWaitFor([&] {
+        const QImage shown = screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+        return shown.convertToFormat(QImage::Format_RGB32) == expected;
+    }, 60000);
 }
 
 QStringList copies(const TestFolder& folder)
@@ -109,8 +128,9 @@ private slots:
     void doorKeepsThePaintedPage();
 
 private:
-    // Copies the program and its folder, starts it and waits for its window.
-    void startProgram(const TestFolder& folder, QProcess& program);
+    // Copies the program and its folder, starts it and waits for its window
+    // to show the first page.
+    void startProgram(const TestFolder& folder, const Places& places, QProcess& program);
     // Clicks the door and checks the program ends with status 0.
     void leaveThroughTheDoor(QProcess& program, QPoint door);
 };
@@ -121,7 +141,7 @@ void LeavingProgramTest::init()
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable("the program is not built: " + program));
 }
 
-void LeavingProgramTest::startProgram(const TestFolder& folder, QProcess& program)
+void LeavingProgramTest::startProgram(const TestFolder& folder, const Places& places, QProcess& program)
 {
     QVERIFY(QFile::copy(qEnvironmentVariable("TINTARO_BUILD_DIR") + "/tintaro/tintaro", folder.file("tintaro")));
     QVERIFY(QFile::setPermissions(folder.file("tintaro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -131,7 +151,7 @@ void LeavingProgramTest::startProgram(const TestFolder& folder, QProcess& progra
     QVERIFY(program.waitForStarted(60000));
     QVERIFY2(waitForMainWindow(program.processId(), QApplication::primaryScreen()->size()),
              "the main window did not appear");
-    QTest::qWait(500); // the window is on screen; let its first paint pass
+    QVERIFY2(waitForFirstPaint(places), "the first page never showed on the canvas");
 }
 
 void LeavingProgramTest::leaveThroughTheDoor(QProcess& program, QPoint door)
@@ -148,7 +168,7 @@ void LeavingProgramTest::doorRightAfterStartUpEndsAtOnce()
     TestFolder folder(true);
     const Places places = placesOnScreen(folder.path());
     QProcess program;
-    startProgram(folder, program);
+    startProgram(folder, places, program);
     leaveThroughTheDoor(program, places.door);
     QVERIFY(copies(folder).isEmpty());
 }
@@ -159,7 +179,7 @@ void LeavingProgramTest::doorKeepsThePaintedPage()
     booktest::keepCopies(folder);
     const Places places = placesOnScreen(folder.path());
     QProcess program;
-    startProgram(folder, program);
+    startProgram(folder, places, program);
     click(places.nextPage);
     click(places.nextPage);
     // X delivers the clicks in order: the fill is done before the door is read.

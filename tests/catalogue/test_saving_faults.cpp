@@ -65,7 +65,7 @@ void paintPageTwoAndMoveOn(const TestFolder& folder)
 
 void verifyCopyIntact(const TestFolder& folder, const QByteArray& digest)
 {
-    QCOMPARE(testsupport::fileDigest(folder.file(kCopy)), digest);
+    QCOMPARE(testsupport::fileBytesDigest(folder.file(kCopy)), digest);
     const QImage copy = platform::loadPicture(folder.file(kCopy));
     QCOMPARE(copy.size(), QSize(100, 80));
     QCOMPARE(testsupport::countColour(copy, QColor(90, 10, 120).rgb()), qint64(100 * 80));
@@ -120,7 +120,7 @@ void SavingFaultsTest::readOnlyFolderKeepsThePreviousCopy()
     if (geteuid() == 0 && !mounted)
         QSKIP("running as root without permission to mount a file system");
     writeBook(folder);
-    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileBytesDigest(folder.file(kCopy));
     if (mounted)
         QVERIFY(run("mount", {"-o", "remount,ro", folder.file(kSetFolder)}));
     else
@@ -142,7 +142,7 @@ void SavingFaultsTest::fullFileSystemKeepsThePreviousCopy()
             qWarning("could not unmount %s", qPrintable(folder.file(kSetFolder)));
     });
     writeBook(folder);
-    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileBytesDigest(folder.file(kCopy));
     fillUp(folder.file(kSetFolder));
 
     paintPageTwoAndMoveOn(folder);
@@ -153,7 +153,7 @@ void SavingFaultsTest::saveKilledHalfWayKeepsThePreviousCopy()
 {
     TestFolder folder;
     writeBook(folder);
-    const QByteArray digest = testsupport::fileDigest(folder.file(kCopy));
+    const QByteArray digest = testsupport::fileBytesDigest(folder.file(kCopy));
     QProcess child;
     child.start(QCoreApplication::applicationDirPath() + "/catalogue_save_child",
                 {folder.file(kCopy), "6000", "6000"});

@@ -1,11 +1,12 @@
 // The shipped book: its sets and logos, and every page as the program will use it.
-#include "areas.h"
-#include "lineart/cleaning.h"
 #include "canvas/page_placement.h"
+#include "lineart/cleaning.h"
 #include "platform/files.h"
 #include "platform/flood_fill.h"
 #include "platform/stretch.h"
+#include "tests/support/areas.h"
 #include "tests/support/design_placement.h"
+#include "tests/support/samples.h"
 
 #include <QImageReader>
 #include <algorithm>
@@ -43,7 +44,7 @@ QImage readPage(const QString& set, int n)
     return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
-QString where(const areatest::AreaMap& map, int area)
+QString where(const testsupport::AreaMap& map, int area)
 {
     for (int y = 0; y < map.height; ++y)
         for (int x = 0; x < map.width; ++x)
@@ -63,7 +64,7 @@ private slots:
     void page();
 
 private:
-    void checkShrink(const QImage& pageImage, const areatest::AreaMap& areas, QSize screen);
+    void checkShrink(const QImage& pageImage, const testsupport::AreaMap& areas, QSize screen);
 };
 
 void TestBook::setsAndLogos()
@@ -106,9 +107,9 @@ void TestBook::page()
     QVERIFY(!image.isNull());
     const double aspect = double(image.width()) / image.height();
     QVERIFY(aspect > 1.2 && aspect < 1.72);
-    QCOMPARE(areatest::coloursOf(image), (std::vector<QRgb>{kBlack & 0xFFFFFF, kWhite & 0xFFFFFF}));
-    QCOMPARE(areatest::thinOutlinePixel(image, kBlack), QPoint(-1, -1));
-    const areatest::AreaMap areas = areatest::mapAreas(image, kBlack);
+    QCOMPARE(testsupport::coloursOf(image), QSet<QRgb>({kBlack, kWhite}));
+    QCOMPARE(testsupport::thinOutlinePixel(image, kBlack), QPoint(-1, -1));
+    const testsupport::AreaMap areas = testsupport::mapAreas(image, kBlack);
     const bool young = set.contains("peque");
     QVERIFY2(areas.count() >= (young ? 2 : 20) && areas.count() <= (young ? 20 : 80),
              qPrintable(QString::number(areas.count())));
@@ -122,15 +123,15 @@ void TestBook::page()
 // Fills each area of the page shrunk for `screen` by the border rule, as a
 // click would, and checks the fill covers pixels of one area of the page
 // only, and enough of them; every area of the page must be reached.
-void TestBook::checkShrink(const QImage& image, const areatest::AreaMap& areas, QSize screen)
+void TestBook::checkShrink(const QImage& image, const testsupport::AreaMap& areas, QSize screen)
 {
     const QSize shown = canvas::fittedPageRect(image.size(), testsupport::canvasOn(screen)).size();
     QImage small = platform::stretchKeepingDark(image, shown);
     QCOMPARE(small.size(), shown);
-    const areatest::AreaMap smallAreas = areatest::mapAreas(small, kBlack);
+    const testsupport::AreaMap smallAreas = testsupport::mapAreas(small, kBlack);
     auto sourceArea = [&](int x, int y) {
-        return areas.at(areatest::sourceIndex(x, image.width(), small.width()),
-                        areatest::sourceIndex(y, image.height(), small.height()));
+        return areas.at(testsupport::sourceIndex(x, image.width(), small.width()),
+                        testsupport::sourceIndex(y, image.height(), small.height()));
     };
     std::vector<bool> reached(areas.count(), false), done(smallAreas.count(), false);
     for (int y = 0; y < small.height(); ++y) {

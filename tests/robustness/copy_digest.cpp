@@ -20,7 +20,7 @@ QString imageDigest(const QImage& image)
     return QString::fromLatin1(sha.result().toHex());
 }
 
-QString fileDigest(const QString& path)
+QString filePixelsDigest(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return "-";

@@ -11,6 +11,6 @@ QString imageDigest(const QImage& image);
 
 // imageDigest of the picture in the file at `path`, "-" when there is no
 // such file, "unreadable" when it is there but is not a whole picture.
-QString fileDigest(const QString& path);
+QString filePixelsDigest(const QString& path);
 
 } // namespace robustness

@@ -25,7 +25,7 @@ QString describe(const QFileInfo& info)
         return "link " + info.symLinkTarget();
     if (info.isDir())
         return "folder " + when;
-    const QByteArray digest = testsupport::fileDigest(info.filePath());
+    const QByteArray digest = testsupport::fileBytesDigest(info.filePath());
     return QString("file %1 %2 %3").arg(info.size()).arg(when, digest.isEmpty() ? "unreadable" : digest.toHex());
 }
 

@@ -68,6 +68,6 @@ int main(int argc, char* argv[])
         const QString path = copyPath(form);
         say("begin " + key + " " + comingDigest(form, action));
         session.perform(action);
-        say("end " + key + " " + robustness::fileDigest(path));
+        say("end " + key + " " + robustness::filePixelsDigest(path));
     }
 }

@@ -77,7 +77,7 @@ void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing()
     QCOMPARE(first.line(kBoundMs), QString("painted"));
     const auto [page1, digest1] = savedCopy(first.line(kBoundMs));
     QVERIFY(!digest1.isEmpty());
-    QCOMPARE(robustness::fileDigest(folder.file("dibujos/" + page1 + ".bmp")), digest1);
+    QCOMPARE(robustness::filePixelsDigest(folder.file("dibujos/" + page1 + ".bmp")), digest1);
 
     const robustness::FolderState before = robustness::folderState(folder.path());
     ChildProcess second(folder.file("tintaro"), {});
@@ -90,8 +90,8 @@ void SecondStartTest::secondStartShowsTheFirstAndTouchesNothing()
     const auto [page2, digest2] = savedCopy(first.line(kBoundMs));
     QVERIFY2(first.endsWell(kBoundMs), qPrintable(first.ending()));
     QCOMPARE(copiesOn(folder), QStringList({page1, page2}));
-    QCOMPARE(robustness::fileDigest(folder.file("dibujos/" + page1 + ".bmp")), digest1);
-    QCOMPARE(robustness::fileDigest(folder.file("dibujos/" + page2 + ".bmp")), digest2);
+    QCOMPARE(robustness::filePixelsDigest(folder.file("dibujos/" + page1 + ".bmp")), digest1);
+    QCOMPARE(robustness::filePixelsDigest(folder.file("dibujos/" + page2 + ".bmp")), digest2);
 }
 
 void SecondStartTest::aLockLeftByAKilledProgramIsTakenOver()

@@ -1,16 +1,20 @@
-// The splash window: its place and look, the random colouring tick by tick,
-// and the click that asks for the main window (main() opens it and closes the
-// splash; the end-to-end session goes through that).
+// The splash window: its drawing, its place and look, the random colouring
+// tick by tick, and the click that asks for the main window (main() opens it
+// and closes the splash; the end-to-end session goes through that).
 #include "platform/flood_fill.h"
 #include "platform/units.h"
 #include "shell/picture_box.h"
+#include "splash/splash_drawing.h"
 #include "splash/splash_window.h"
+#include "tests/support/areas.h"
+#include "tests/support/samples.h"
 #include "tests/support/test_folder.h"
 
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 using platform::toQRgb;
 
@@ -61,6 +65,7 @@ QImage afterTicks(std::uint64_t seed, int ticks)
 class SplashTest : public QObject {
     Q_OBJECT
 private slots:
+    void drawingIsTwoColoursWithThickOutlinesAndManyAreas();
     void chancesMakePointsAndColours();
     void standsCentredAboveTheMiddleOfTheScreen();
     void tickFillsTheAreaAroundARandomPoint();
@@ -69,6 +74,18 @@ private slots:
     void runsColourDifferently();
     void clickOnTheDrawingAsksForTheMainWindowOnce();
 };
+
+// Black outlines at least two pixels thick on near-white, many closed areas.
+void SplashTest::drawingIsTwoColoursWithThickOutlinesAndManyAreas()
+{
+    const QImage drawing = splashDrawing();
+    QVERIFY(std::abs(drawing.width() - 518) <= 10 && std::abs(drawing.height() - 528) <= 10);
+    QCOMPARE(testsupport::coloursOf(drawing), QSet<QRgb>({kBlack, qRgb(253, 253, 253)}));
+    QCOMPARE(testsupport::thinOutlinePixel(drawing, kBlack), QPoint(-1, -1));
+    const testsupport::AreaMap areas = testsupport::mapAreas(drawing, kBlack);
+    QVERIFY(areas.count() >= 30);
+    QVERIFY(*std::min_element(areas.size.begin(), areas.size.end()) >= 20);
+}
 
 void SplashTest::chancesMakePointsAndColours()
 {

@@ -24,7 +24,7 @@ QByteArray waveFile(const QList<qint16>& samples, int rate)
     return wav;
 }
 
-QByteArray fileDigest(const QString& path)
+QByteArray fileBytesDigest(const QString& path)
 {
     QFile file(path);
     QCryptographicHash sha(QCryptographicHash::Sha256);
@@ -35,10 +35,16 @@ QByteArray fileDigest(const QString& path)
 
 QSet<QRgb> coloursOf(const QImage& image)
 {
+    // ARGB32 holds each pixel as pixel() gives it. A run of one colour is
+    // counted once: pages are mostly long runs, and large.
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (x == 0 || row[x] != row[x - 1])
+                colours.insert(row[x]);
+    }
     return colours;
 }
 

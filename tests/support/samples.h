@@ -14,7 +14,7 @@ namespace testsupport {
 QByteArray waveFile(const QList<qint16>& samples, int rate = 22050);
 
 // SHA-256 of the bytes of the file at `path`; empty when it cannot be read.
-QByteArray fileDigest(const QString& path);
+QByteArray fileBytesDigest(const QString& path);
 
 // The distinct pixel values of `image` (as pixel() gives them, alpha kept).
 QSet<QRgb> coloursOf(const QImage& image);

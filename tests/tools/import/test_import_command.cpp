@@ -29,7 +29,7 @@ QMap<QString, QByteArray> snapshot(const QString& path)
     while (it.hasNext()) {
         const QString entry = it.next();
         files[QDir(path).relativeFilePath(entry)] =
-            it.fileInfo().isFile() ? testsupport::fileDigest(entry) : QByteArray("folder");
+            it.fileInfo().isFile() ? testsupport::fileBytesDigest(entry) : QByteArray("folder");
     }
     return files;
 }

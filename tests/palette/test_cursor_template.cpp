@@ -1,5 +1,6 @@
 // The arrow template checked against its row table, row by row and as a shape.
 #include "palette/cursor_template.h"
+#include "tests/support/test_folder.h"
 
 #include <QtTest>
 #include <vector>
@@ -18,15 +19,6 @@ QString rowLetters(const QImage& image, int y)
                                                 : '?';
     }
     return letters;
-}
-
-int countOf(const QImage& image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
 }
 
 // The pixels of `colour` 4-connected to `seed`.
@@ -89,9 +81,9 @@ private slots:
     void inkTotalsMatchTheTable()
     {
         const QImage image = palette::makeCursorTemplate();
-        QCOMPARE(countOf(image, qRgb(0, 0, 0)), 191);
-        QCOMPARE(countOf(image, qRgb(255, 0, 0)), 464);
-        QCOMPARE(countOf(image, qRgb(255, 255, 255)), 39 * 39 - 191 - 464);
+        QCOMPARE(testsupport::countColour(image, qRgb(0, 0, 0)), qint64(191));
+        QCOMPARE(testsupport::countColour(image, qRgb(255, 0, 0)), qint64(464));
+        QCOMPARE(testsupport::countColour(image, qRgb(255, 255, 255)), qint64(39 * 39 - 191 - 464));
     }
 
     void redIsOneAreaAroundTheSeed()

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace areatest {
+namespace testsupport {
 
 // One label per pixel (row by row): -1 on pixels of `outline`, otherwise the
 // number of the 4-connected area the pixel belongs to, counted from 0.
@@ -28,7 +28,4 @@ int sourceIndex(int i, int source, int target);
 // outline a single pixel thin there), or (-1, -1) when there is none.
 QPoint thinOutlinePixel(const QImage& image, QRgb outline);
 
-// The set of distinct RGB colours of `image`.
-std::vector<QRgb> coloursOf(const QImage& image);
-
-} // namespace areatest
+} // namespace testsupport

@@ -1,7 +1,6 @@
-// The button faces, the window icon and the splash picture drawn by code.
-#include "areas.h"
+// The button faces and the window icon drawn by code.
 #include "shell/faces.h"
-#include "splash/splash_drawing.h"
+#include "tests/support/samples.h"
 
 #include <QTest>
 
@@ -26,7 +25,6 @@ private slots:
     void faces_data();
     void faces();
     void arrowsPointBothWays();
-    void splashDrawing();
 };
 
 void TestFaces::faces_data()
@@ -52,24 +50,12 @@ void TestFaces::faces()
     QVERIFY(face.hasAlphaChannel());
     const double covered = coverage(face);
     QVERIFY2(covered > 0.2 && covered <= 1.0, qPrintable(QString::number(covered)));
-    QVERIFY(areatest::coloursOf(face).size() > 3);
+    QVERIFY(testsupport::coloursOf(face).size() > 3);
 }
 
 void TestFaces::arrowsPointBothWays()
 {
     QCOMPARE(faces::previousPageFace(), faces::nextPageFace().mirrored(true, false));
-}
-
-// Two colours, black outlines at least two pixels thick, many closed areas.
-void TestFaces::splashDrawing()
-{
-    const QImage drawing = ::splashDrawing();
-    QVERIFY(std::abs(drawing.width() - 518) <= 10 && std::abs(drawing.height() - 528) <= 10);
-    QCOMPARE(areatest::coloursOf(drawing), (std::vector<QRgb>{0x000000u, 0xFDFDFDu}));
-    QCOMPARE(areatest::thinOutlinePixel(drawing, qRgb(0, 0, 0)), QPoint(-1, -1));
-    const areatest::AreaMap areas = areatest::mapAreas(drawing, qRgb(0, 0, 0));
-    QVERIFY(areas.count() >= 30);
-    QCOMPARE(*std::min_element(areas.size.begin(), areas.size.end()) >= 20, true);
 }
 
 QTEST_GUILESS_MAIN(TestFaces)

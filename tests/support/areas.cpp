@@ -1,10 +1,9 @@
 // Areas of line-art pictures: the 4-connected regions of non-outline pixels.
-#include "areas.h"
+#include "tests/support/areas.h"
 
 #include <algorithm>
-#include <set>
 
-namespace areatest {
+namespace testsupport {
 namespace {
 
 // 1 on the pixels of `outline`, 0 elsewhere, row by row.
@@ -105,16 +104,4 @@ QPoint thinOutlinePixel(const QImage& source, QRgb outline)
     return QPoint(-1, -1);
 }
 
-std::vector<QRgb> coloursOf(const QImage& source)
-{
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    std::set<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(row[x] & 0xFFFFFFu);
-    }
-    return {colours.begin(), colours.end()};
-}
-
-} // namespace areatest
+} // namespace testsupport
