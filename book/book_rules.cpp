@@ -13,7 +13,8 @@ QString copyFileName(int n) { return QString::number(n) + QLatin1String(".bmp");
 QString setFolderPath(const QString& set) { return QLatin1String("dibujos/") + set; }
 QString pagePath(const QString& set, int n) { return setFolderPath(set) + '/' + pageFileName(n); }
 QString copyPath(const QString& set, int n) { return setFolderPath(set) + '/' + copyFileName(n); }
-QString logoPath(const QString& set) { return QLatin1String("logos/") + set + QLatin1String(".gif"); }
+QString logoPath(const QString& set) { return logoFilePath(set + QLatin1String(".gif")); }
+QString logoFilePath(const QString& logoFileName) { return QLatin1String("logos/") + logoFileName; }
 
 int countPages(const std::function<bool(const QString&)>& hasFile)
 {

@@ -33,6 +33,9 @@ QString copyPath(const QString& set, int n);
 QString setFolderPath(const QString& set);
 // A set's logo as the book ships it: "logos/<set>.gif".
 QString logoPath(const QString& set);
+// A file of the logos folder by its name, "logos/<file>": a logo found there
+// may be of another picture type than the book ships.
+QString logoFilePath(const QString& logoFileName);
 
 // The most pages a set can have (the page number is a 16-bit count).
 inline constexpr int kMaxPages = 32766;

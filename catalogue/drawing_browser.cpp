@@ -25,7 +25,7 @@ void deleteCopy(const platform::OwnedFolder& writable, const QString& relative, 
 QString Form1::copyPath() const
 {
     const QString set = SetName(SetIndex);
-    return set.isEmpty() ? QString() : "dibujos/" + set + "/" + book::copyFileName(PageNumber);
+    return set.isEmpty() ? QString() : book::copyPath(set, PageNumber);
 }
 
 void Form1::holdPage(const QImage& page, QSize drawing)

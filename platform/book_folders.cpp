@@ -205,7 +205,7 @@ int BookFolders::pageCount(const QString& set) const
 {
     if (!isPlainName(set))
         return 0;
-    const QString folder = QLatin1String("/dibujos/") + set;
+    const QString folder = '/' + book::setFolderPath(set);
     const SetListings pages(shippedFile(folder), userFile(folder));
     return book::countPages([&](const QString& f) { return pages.hasPage(f); });
 }
@@ -219,7 +219,7 @@ QStringList BookFolders::copiesToClear() const
         const QString set = book::setNameOfLogo(entry);
         if (set.isEmpty())
             continue;
-        const QString folder = QLatin1String("/dibujos/") + set;
+        const QString folder = '/' + book::setFolderPath(set);
         const SetListings pages(shippedFile(folder), userFile(folder));
         for (int n = 1; pages.hasPage(book::pageFileName(n)); ++n) {
             const QString copy = book::copyFileName(n);

@@ -27,26 +27,32 @@ int nearestSource(int i, int source, int target)
     return static_cast<int>((2 * static_cast<qint64>(i) + 1) * source / (2 * static_cast<qint64>(target)));
 }
 
-// Shrinking with `covering`: block i runs from floor(i*s/t) to ceil((i+1)*s/t) - 1,
-// so neighbouring blocks touch or overlap and every source index lies in one.
-// Otherwise (or when growing) each block is the single nearest source pixel.
-SourceSpan span(int i, int source, int target, bool covering)
+// How a shrinking axis is cut into blocks. Covering: block i runs from
+// floor(i*s/t) to ceil((i+1)*s/t) - 1, so neighbouring blocks touch or
+// overlap and every source index lies in one. Tiling: from ceil(i*s/t)
+// instead, so every source index lies in exactly one block. Nearest (and any
+// growing axis): each block is the single nearest source pixel.
+enum class Blocks { Nearest, Covering, Tiling };
+
+SourceSpan span(int i, int source, int target, Blocks blocks)
 {
-    if (!covering || target >= source) {
+    if (blocks == Blocks::Nearest || target >= source) {
         const int nearest = nearestSource(i, source, target);
         return {nearest, nearest};
     }
-    const qint64 end = (static_cast<qint64>(i) + 1) * source;
-    return {static_cast<int>(static_cast<qint64>(i) * source / target), static_cast<int>((end + target - 1) / target) - 1};
+    const qint64 start = static_cast<qint64>(i) * source;
+    const qint64 end = start + source;
+    const qint64 first = blocks == Blocks::Tiling ? (start + target - 1) / target : start / target;
+    return {static_cast<int>(first), static_cast<int>((end + target - 1) / target) - 1};
 }
 
-AxisBlocks axisBlocks(int source, int target, bool covering)
+AxisBlocks axisBlocks(int source, int target, Blocks kind)
 {
     AxisBlocks blocks;
     blocks.first.resize(static_cast<std::size_t>(target));
     blocks.last.resize(static_cast<std::size_t>(target));
     for (int i = 0; i < target; ++i) {
-        const SourceSpan s = span(i, source, target, covering);
+        const SourceSpan s = span(i, source, target, kind);
         blocks.first[static_cast<std::size_t>(i)] = s.first;
         blocks.last[static_cast<std::size_t>(i)] = s.last;
     }
@@ -253,15 +259,35 @@ void keepSmaller(uchar* acc, const uchar* row, int count)
         acc[x] = std::min(acc[x], row[x]);
 }
 
-// Merges each block's rows first (whole rows of bytes), then each block
-// along the merged row.
+// The smallest byte of each block of rows `width` bytes long, `rowOf(y)`
+// giving source row y: merges each block's rows first (whole rows of bytes),
+// then each block along the merged row, and hands each target row k to
+// `write(k, smallest)`, one byte per target pixel.
+template <typename RowOf, typename Write>
+void smallestOfBlocks(int width, const AxisBlocks& xs, const AxisBlocks& ys, RowOf rowOf, Write write)
+{
+    std::vector<uchar> merged(static_cast<std::size_t>(width));
+    std::vector<uchar> smallest(xs.first.size());
+    for (std::size_t k = 0; k < ys.first.size(); ++k) {
+        std::copy_n(rowOf(ys.first[k]), width, merged.begin());
+        for (int y = ys.first[k] + 1; y <= ys.last[k]; ++y)
+            keepSmaller(merged.data(), rowOf(y), width);
+        for (std::size_t i = 0; i < xs.first.size(); ++i) {
+            uchar least = merged[std::size_t(xs.first[i])];
+            for (int x = xs.first[i] + 1; x <= xs.last[i]; ++x)
+                least = std::min(least, merged[std::size_t(x)]);
+            smallest[i] = least;
+        }
+        write(static_cast<int>(k), smallest.data());
+    }
+}
+
 void resampleBytes(const QImage& source, const AxisBlocks& xs, const AxisBlocks& ys, QImage& target, QPoint at)
 {
     const RankedColours ranked = rankedColours(source);
     const bool valuesAreRanks = source.format() == QImage::Format_Grayscale8 || source.colorCount() == 0;
     const int width = source.width();
     std::vector<uchar> ranks(static_cast<std::size_t>(width));
-    std::vector<uchar> merged(static_cast<std::size_t>(width));
     const auto ranksOf = [&](int y) {
         const uchar* values = source.constScanLine(y);
         if (valuesAreRanks)
@@ -270,18 +296,11 @@ void resampleBytes(const QImage& source, const AxisBlocks& xs, const AxisBlocks&
             ranks[std::size_t(x)] = ranked.rankOf[values[x]];
         return static_cast<const uchar*>(ranks.data());
     };
-    for (std::size_t k = 0; k < ys.first.size(); ++k) {
-        std::copy_n(ranksOf(ys.first[k]), width, merged.begin());
-        for (int y = ys.first[k] + 1; y <= ys.last[k]; ++y)
-            keepSmaller(merged.data(), ranksOf(y), width);
-        auto* out = reinterpret_cast<QRgb*>(target.scanLine(at.y() + int(k))) + at.x();
-        for (std::size_t i = 0; i < xs.first.size(); ++i) {
-            uchar darkest = merged[std::size_t(xs.first[i])];
-            for (int x = xs.first[i] + 1; x <= xs.last[i]; ++x)
-                darkest = std::min(darkest, merged[std::size_t(x)]);
-            out[i] = ranked.colourOf[darkest];
-        }
-    }
+    smallestOfBlocks(width, xs, ys, ranksOf, [&](int k, const uchar* darkest) {
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(at.y() + k)) + at.x();
+        for (std::size_t i = 0; i < xs.first.size(); ++i)
+            out[i] = ranked.colourOf[darkest[i]];
+    });
 }
 
 bool oneBytePixels(const QImage& picture)
@@ -291,13 +310,13 @@ bool oneBytePixels(const QImage& picture)
 
 // Resamples the whole of `source` into the rectangle `to` of `target`.
 template <typename R>
-void resampleInto(const QImage& source, bool covering, QImage& target, const QRect& to)
+void resampleInto(const QImage& source, Blocks blocks, QImage& target, const QRect& to)
 {
     const QImage rgb = source.format() == QImage::Format_RGB32
                            ? source
                            : source.convertToFormat(QImage::Format_RGB32);
-    const AxisBlocks xs = axisBlocks(rgb.width(), to.width(), covering);
-    const AxisBlocks ys = axisBlocks(rgb.height(), to.height(), covering);
+    const AxisBlocks xs = axisBlocks(rgb.width(), to.width(), blocks);
+    const AxisBlocks ys = axisBlocks(rgb.height(), to.height(), blocks);
     if (singlePixels(xs) && singlePixels(ys)) {
         nearestCopy(rgb, xs, ys, target, to.topLeft());
         return;
@@ -307,12 +326,12 @@ void resampleInto(const QImage& source, bool covering, QImage& target, const QRe
 }
 
 template <typename R>
-QImage resample(const QImage& source, QSize size, bool covering)
+QImage resample(const QImage& source, QSize size, Blocks blocks)
 {
     QImage target(size, QImage::Format_RGB32);
     if (target.isNull())
         return {};
-    resampleInto<R>(source, covering, target, target.rect());
+    resampleInto<R>(source, blocks, target, target.rect());
     return target;
 }
 
@@ -339,11 +358,11 @@ void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& t
     if (!usable(source, to.size()))
         return;
     if (oneBytePixels(source)) {
-        resampleBytes(source, axisBlocks(source.width(), to.width(), true),
-                      axisBlocks(source.height(), to.height(), true), target, to.topLeft());
+        resampleBytes(source, axisBlocks(source.width(), to.width(), Blocks::Covering),
+                      axisBlocks(source.height(), to.height(), Blocks::Covering), target, to.topLeft());
         return;
     }
-    resampleInto<Darkest>(source, true, target, to);
+    resampleInto<Darkest>(source, Blocks::Covering, target, to);
 }
 
 QImage stretchBlt(const QImage& source, QSize size, StretchMode mode)
@@ -352,21 +371,43 @@ QImage stretchBlt(const QImage& source, QSize size, StretchMode mode)
         return {};
     switch (mode) {
     case StretchMode::BlackOnWhite:
-        return resample<BitwiseAnd>(source, size, true);
+        return resample<BitwiseAnd>(source, size, Blocks::Covering);
     case StretchMode::WhiteOnBlack:
-        return resample<BitwiseOr>(source, size, true);
+        return resample<BitwiseOr>(source, size, Blocks::Covering);
     case StretchMode::Halftone:
-        return resample<Average>(source, size, true);
+        return resample<Average>(source, size, Blocks::Covering);
     case StretchMode::ColorOnColor:
         break;
     }
-    return resample<BitwiseAnd>(source, size, false);
+    return resample<BitwiseAnd>(source, size, Blocks::Nearest);
+}
+
+QImage shrinkKeepingDarkTiled(const QImage& grey, QSize size)
+{
+    if (!usable(grey, size))
+        return {};
+    Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
+    Q_ASSERT(size.width() <= grey.width() && size.height() <= grey.height());
+    QImage target(size, QImage::Format_Grayscale8);
+    if (target.isNull())
+        return {};
+    smallestOfBlocks(grey.width(), axisBlocks(grey.width(), size.width(), Blocks::Tiling),
+                     axisBlocks(grey.height(), size.height(), Blocks::Tiling),
+                     [&](int y) { return grey.constScanLine(y); },
+                     [&](int k, const uchar* darkest) { std::copy_n(darkest, size.width(), target.scanLine(k)); });
+    return target;
 }
 
 SourceSpan keepingDarkSpan(int i, int source, int target)
 {
     Q_ASSERT(i >= 0 && i < target && source > 0);
-    return span(i, source, target, true);
+    return span(i, source, target, Blocks::Covering);
+}
+
+SourceSpan tiledSpan(int i, int source, int target)
+{
+    Q_ASSERT(i >= 0 && i < target && target <= source);
+    return span(i, source, target, Blocks::Tiling);
 }
 
 } // namespace platform

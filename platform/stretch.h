@@ -19,13 +19,24 @@ QImage stretchKeepingDark(const QImage& source, QSize size);
 // `to` lies inside; nothing happens for an empty source or rectangle.
 void stretchKeepingDarkInto(const QImage& source, QImage& target, const QRect& to);
 
+// Shrinks the grey picture `grey` (Format_Grayscale8) to `size`, no larger
+// along either axis: each target pixel is the darkest of the block it
+// covers, as in stretchKeepingDark, but the blocks tile the source (target
+// pixel i covers source pixels ceil(i*s/t) .. ceil((i+1)*s/t) - 1): each
+// dark pixel darkens one target pixel, never two, so a line measured at the
+// smaller size does not grow wider where a block edge falls on it. Returns
+// Format_Grayscale8; a null image for an empty picture or size.
+QImage shrinkKeepingDarkTiled(const QImage& grey, QSize size);
+
 // The source pixels (first..last along one axis of `source` pixels) that
-// target pixel `i` of `target` takes its value from in stretchKeepingDark.
+// target pixel `i` of `target` takes its value from in stretchKeepingDark,
+// and in shrinkKeepingDarkTiled (`target` no larger than `source`).
 struct SourceSpan {
     int first;
     int last;
 };
 SourceSpan keepingDarkSpan(int i, int source, int target);
+SourceSpan tiledSpan(int i, int source, int target);
 
 // The stretch modes of the Windows call SetStretchBltMode.
 enum class StretchMode {

@@ -38,7 +38,7 @@ void Form1::Form_Load()
     UseColour = true;
     TextureMarkerColour = 0x00C0E0FF;
     File1.setEntries(ProgramPath("/logos"), folders_.setEntries(),
-                     [this](const QString& entry) { return ProgramPath("/logos/" + entry); });
+                     [this](const QString& entry) { return ProgramPath('/' + book::logoFilePath(entry)); });
     CurrentTool = 0;
     TextureIndex = 0;
     FillToBorder = false;

@@ -1,4 +1,6 @@
 // tintaro-contact-sheet: one PNG showing every page of the book, set by set.
+#include "book/book_rules.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -27,10 +29,14 @@ QImage contactSheet(const QString& folder, int pagesPerRow)
     const QStringList logos = QDir(folder + "/logos").entryList(QDir::Files, QDir::Name);
     std::vector<std::vector<QImage>> rows;
     for (const QString& logo : logos) {
-        std::vector<QImage> row{QImage(folder + "/logos/" + logo)};
-        const QString set = folder + "/dibujos/" + logo.chopped(4);
-        for (int n = 1; QFile::exists(QString("%1/%2.gif").arg(set).arg(n)); ++n)
-            row.push_back(thumbnail(QString("%1/%2.gif").arg(set).arg(n)));
+        std::vector<QImage> row{QImage(folder + '/' + book::logoFilePath(logo))};
+        const QString set = book::setNameOfLogo(logo);
+        const QString setFolder = folder + '/' + book::setFolderPath(set);
+        const int pages = set.isEmpty() ? 0 : book::countPages([&](const QString& page) {
+            return QFile::exists(setFolder + '/' + page);
+        });
+        for (int n = 1; n <= pages; ++n)
+            row.push_back(thumbnail(folder + '/' + book::pagePath(set, n)));
         rows.push_back(row);
     }
     int lines = 0;

@@ -23,6 +23,9 @@ void BookRulesTest::pagesCopiesAndLogosHaveFixedNames()
     QCOMPARE(book::pagePath("granja", 2), QString("dibujos/granja/2.gif"));
     QCOMPARE(book::copyPath("granja", 2), QString("dibujos/granja/2.bmp"));
     QCOMPARE(book::logoPath("granja"), QString("logos/granja.gif"));
+    // A logo found in the folder keeps its own name and type.
+    QCOMPARE(book::logoFilePath("plantas.bmp"), QString("logos/plantas.bmp"));
+    QCOMPARE(book::logoFilePath("granja.gif"), book::logoPath("granja"));
     // Pages are drawn in units and shipped in pixels of the same proportions.
     const double unitsAspect = double(book::kPageUnits.width()) / book::kPageUnits.height();
     QCOMPARE(qRound(book::kPageSize.height() * unitsAspect), book::kPageSize.width());

@@ -9,7 +9,9 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <utility>
 
 using namespace platform;
 
@@ -62,6 +64,8 @@ private slots:
     void emptyInputGivesNull();
     void resultIsRgb32();
     void onePixelBytesShrinkAsTheirColours();
+    void tiledBlocksCountEachPixelOnce();
+    void tiledShrinkKeepsTheDarkestOfEachTile();
 };
 
 void TestStretch::closedOutlineStaysClosedWhenShrunk_data()
@@ -239,6 +243,63 @@ void TestStretch::onePixelBytesShrinkAsTheirColours()
             QCOMPARE(canvas.pixel(2, 2), kRed);
         }
     }
+}
+
+// Where the covering blocks overlap, the tiles do not: a dark pixel on a
+// block edge darkens two target pixels in the one and one in the other.
+void TestStretch::tiledBlocksCountEachPixelOnce()
+{
+    for (const auto& [source, target] : {std::pair{5, 2}, std::pair{7, 3}, std::pair{1000, 333}, std::pair{9, 9}}) {
+        int next = 0;
+        for (int i = 0; i < target; ++i) {
+            const SourceSpan tile = tiledSpan(i, source, target);
+            QCOMPARE(tile.first, next);
+            QVERIFY(tile.last >= tile.first);
+            const SourceSpan covering = keepingDarkSpan(i, source, target);
+            QVERIFY(covering.first <= tile.first && covering.last == tile.last);
+            next = tile.last + 1;
+        }
+        QCOMPARE(next, source);
+    }
+    QImage grey(5, 3, QImage::Format_Grayscale8);
+    grey.fill(255);
+    grey.setPixel(2, 1, 0); // on the edge of the covering blocks 0..2 and 2..4
+    QCOMPARE(art::text(stretchKeepingDark(grey, QSize(2, 1))), QStringList({"##"}));
+    const QImage tiled = shrinkKeepingDarkTiled(grey, QSize(2, 1));
+    QCOMPARE(tiled.format(), QImage::Format_Grayscale8);
+    QCOMPARE(art::text(tiled.convertToFormat(QImage::Format_RGB32)), QStringList({"#."}));
+}
+
+// Each target pixel is the smallest value of the source pixels x, y with
+// x * t / s and y * t / s (rounded down) at its place, on noise of every
+// grey and on lone dark specks, from the same size down to a single pixel.
+void TestStretch::tiledShrinkKeepsTheDarkestOfEachTile()
+{
+    QRandomGenerator rng(11);
+    for (int round = 0; round < 40; ++round) {
+        const QSize from(1 + rng.bounded(120), 1 + rng.bounded(90));
+        QImage grey(from, QImage::Format_Grayscale8);
+        const bool specks = round % 2 == 1;
+        for (int y = 0; y < from.height(); ++y) {
+            uchar* row = grey.scanLine(y);
+            for (int x = 0; x < from.width(); ++x)
+                row[x] = specks ? (rng.bounded(50) == 0 ? uchar(rng.bounded(40)) : uchar(255)) : uchar(rng.bounded(256));
+        }
+        const QSize to(1 + rng.bounded(from.width()), 1 + rng.bounded(from.height()));
+        QImage expected(to, QImage::Format_Grayscale8);
+        expected.fill(255);
+        for (int y = 0; y < from.height(); ++y) {
+            for (int x = 0; x < from.width(); ++x) {
+                uchar& least = expected.scanLine(y * to.height() / from.height())[x * to.width() / from.width()];
+                least = std::min(least, grey.constScanLine(y)[x]);
+            }
+        }
+        QVERIFY2(shrinkKeepingDarkTiled(grey, to) == expected,
+                 qPrintable(QString("round %1, %2x%3 to %4x%5")
+                                .arg(round).arg(from.width()).arg(from.height()).arg(to.width()).arg(to.height())));
+        QVERIFY(shrinkKeepingDarkTiled(grey, from) == grey);
+    }
+    QVERIFY(shrinkKeepingDarkTiled(QImage(), QSize(1, 1)).isNull());
 }
 
 QTEST_GUILESS_MAIN(TestStretch)

@@ -7,14 +7,27 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <QTranslator>
 
 namespace {
 
-// The tool speaks through its own messages; Qt's (a missing runtime folder,
-// a decoder's complaint) would only puzzle a parent.
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+// Qt's remarks that a parent can do nothing about, beside the tool's own
+// words on pictures it cannot use: the image decoders' on files they read all
+// the same (libpng's on a damaged text chunk or colour profile, common in
+// downloaded pictures) and the SVG renderer's on parts of a drawing it leaves
+// out.
+constexpr char kQuietCategories[] = "qt.gui.imageio.info=false\n"
+                                   "qt.gui.imageio.warning=false\n"
+                                   "qt.svg.warning=false";
+
+// Run outside a desktop session (from cron, sudo, a test), Qt warns while the
+// application starts that XDG_RUNTIME_DIR is not set, a folder the tool never
+// uses. That warning has no category of its own: Qt's uncategorised warnings
+// are quiet until the application has started, and only then.
+void quietWhileStarting() { QLoggingCategory::setFilterRules(QString(kQuietCategories) + "\ndefault.warning=false"); }
+void started() { QLoggingCategory::setFilterRules(kQuietCategories); }
 
 // --dialog among the options (before a "--" that ends them).
 bool wantsDialog(int argc, char* argv[])
@@ -29,6 +42,7 @@ bool wantsDialog(int argc, char* argv[])
 int runDialog(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    started();
     QApplication::setApplicationName("tintaro-import");
     QTranslator texts;
     if (importer::loadDialogTexts(texts, QLocale()))
@@ -46,13 +60,14 @@ int runDialog(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    qInstallMessageHandler(quiet);
+    quietWhileStarting();
     if (wantsDialog(argc, argv))
         return runDialog(argc, argv);
     // No window is ever shown, so no display is needed; the fonts of SVG text
     // still need a GUI application.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    started();
     QGuiApplication::setApplicationName("tintaro-import");
     QTextStream out(stdout);
     QTextStream err(stderr);

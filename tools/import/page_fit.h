@@ -29,7 +29,8 @@
 namespace importer {
 
 inline constexpr QSize kPageSize = book::kPageSize;
-inline constexpr QSize kCleaningSize(1200, 830);
+// A page is cleaned one pixel to a unit of the space pages are drawn in.
+inline constexpr QSize kCleaningSize = book::kPageUnits;
 inline constexpr QSize kLogoSize = book::kLogoSize;
 
 // Where a picture of `picture` size lands in `page`: as large as fits with

@@ -31,8 +31,8 @@ int SetFolder::pageCount() const
 QString SetFolder::logoFile() const
 {
     for (const QString& file : book_.setEntries()) {
-        if (file.size() >= 4 && file.chopped(4) == name_)
-            return "logos/" + file;
+        if (book::setNameOfLogo(file) == name_)
+            return book::logoFilePath(file);
     }
     return {};
 }

@@ -118,6 +118,7 @@ private slots:
     void logoPictureReplacesTheSetsLogo();
     void closeWidensTheGapsClosed();
     void photographsNeedForce();
+    void qtRemarksAreNotShown();
     void notAProgramFolder();
     void failedWriteTakesBackWhatWasWritten();
     void helpDescribesTheOptions();
@@ -370,6 +371,32 @@ void ImportCommandTest::photographsNeedForce()
     run = import(folder, {"--set", "fotos", "--force", folder.file("in/casa.png"), folder.file("in/foto.jpg")});
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("The set fotos has 2 pages now."));
+}
+
+// Qt's remarks on pictures it reads all the same, and on a missing runtime
+// folder when run outside a session, are no messages of the tool's.
+void ImportCommandTest::qtRemarksAreNotShown()
+{
+    const TestFolder folder = programFolder();
+    // A PNG whose text chunk is damaged: libpng skips it and says so.
+    QByteArray png = pngOf(drawing(2));
+    QByteArray damaged = pngChunk("tEXt", QByteArray("Title\0casa", 10));
+    damaged[damaged.size() - 1] = char(damaged.back() ^ 0xFF);
+    png.insert(8 + 25, damaged); // after the signature and IHDR
+    folder.writeText("in/casa.png", png);
+    // An SVG that uses a shape it never defines: the renderer leaves it out and says so.
+    folder.writeText("in/barco.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200">
+        <rect x="10" y="10" width="130" height="90" fill="none" stroke="black" stroke-width="2"/>
+        <circle cx="220" cy="110" r="60" fill="none" stroke="black" stroke-width="2"/>
+        <use href="#vela"/></svg>)");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const Run run = import(folder, {"--set", "mar", folder.file("in/casa.png"), folder.file("in/barco.svg")});
+    if (!runtime.isNull())
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains("The set mar has 2 pages now."), qPrintable(run.out));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 }
 
 void ImportCommandTest::notAProgramFolder()
