@@ -11,7 +11,14 @@ namespace fill {
 
 void PaintedPixels::start(int width, int height)
 {
-    runs_.clear();
+    // A few runs a row is room for most fills that meet their own colour; a
+    // fill of more runs (a maze) would pay more for its list than for its
+    // bits, and starts again with bits if it ever needs them.
+    const std::size_t room = std::max<std::size_t>(4096, 4 * static_cast<std::size_t>(height));
+    if (runs_.size() < room)
+        runs_.resize(room);
+    listed_ = 0;
+    complete_ = true;
     wordsPerRow_ = (static_cast<std::size_t>(width) + 63) / 64;
     height_ = height;
 }
@@ -21,7 +28,7 @@ std::uint64_t* PaintedPixels::bits(Extent& marked)
     const std::size_t words = wordsPerRow_ * static_cast<std::size_t>(height_);
     if (bits_.size() < words)
         bits_.resize(words, 0);
-    for (const Span& run : runs_) {
+    for (const Span& run : std::span(runs_.data(), listed_)) {
         setBits(bits_.data() + static_cast<std::size_t>(run.y) * wordsPerRow_, run.x0, run.x1);
         marked.add(run.y, run.x0, run.x1);
     }
@@ -180,7 +187,7 @@ QRect spanFill(QImage& image, QPoint start, Rule& rule, QRgb fill, std::vector<S
     paint(row, start.y(), left, right);
     // An empty run behind: both rows next to the first run are scanned in full.
     stack.push({start.y(), left, right, right + 1, right, 1});
-    while (!stack.empty()) {
+    while (!stack.empty() && !rule.restarting()) {
         const Segment s = stack.pop();
         // Down a narrow passage each row waits for the one before, and on a
         // page larger than the cache each waits for memory; asking for the
@@ -235,7 +242,18 @@ QRect floodFillBorder(QImage& image, QPoint start, QRgb border, QRgb fill,
     Q_ASSERT(image.isNull() || image.depth() == 32);
     if (!isFillable(image) || !image.rect().contains(start))
         return {};
-    fill::BorderRule rule(image.width(), image.height(), border, fill);
+    const std::size_t listedBefore = painted ? painted->size() : 0;
+    {
+        fill::BorderRule rule(image.width(), image.height(), border, fill);
+        const QRect bounds = spanFill(image, start, rule, fill, painted);
+        if (!rule.restarting())
+            return bounds;
+    }
+    // What was painted has the fill colour, and the bits, all clear, take it
+    // all as not painted yet: the second fill paints it again with the rest.
+    if (painted)
+        painted->resize(listedBefore);
+    fill::BorderRule rule(image.width(), image.height(), border, fill, fill::BorderRule::Start::WithBits);
     return spanFill(image, start, rule, fill, painted);
 }
 

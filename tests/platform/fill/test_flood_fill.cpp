@@ -161,6 +161,7 @@ private slots:
     void borderRuleOnTheBorderColourDoesNothing();
     void borderRuleOnAnAreaAlreadyOfTheFillColour();
     void borderRuleMeetsTheFillColourLate();
+    void borderRuleMeetsTheFillColourAfterThousandsOfRuns();
     void surfaceRuleFillsOnlyTheClickedColour();
     void surfaceRuleRefusals();
     void leaksThroughAOnePixelGapButNotDiagonally();
@@ -247,6 +248,32 @@ void TestFloodFill::borderRuleMeetsTheFillColourLate()
             QCOMPARE(img, expectedFill(image, region, kRed));
             QCOMPARE(spans.size(), std::size_t(2 * image.height() - 1));
         }
+    }
+}
+
+void TestFloodFill::borderRuleMeetsTheFillColourAfterThousandsOfRuns()
+{
+    // A spiral corridor with the fill colour at its heart: met after more runs
+    // than the fill lists, the fill starts again and still paints each run once.
+    QImage image = spiral(301, 201);
+    QPoint heart;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == kWhite && (heart.isNull() || std::abs(x - 150) + std::abs(y - 100) <
+                                                                        std::abs(heart.x() - 150) + std::abs(heart.y() - 100)))
+                heart = QPoint(x, y);
+    image.setPixel(heart, kRed);
+    for (int round = 0; round < 2; ++round) {
+        QImage img = image.copy();
+        std::vector<Span> spans{{-1, 0, 0}};
+        floodFillBorder(img, QPoint(1, 1), kBlack, kRed, &spans);
+        const auto region = reachable(image, QPoint(1, 1), true, kBlack);
+        QVERIFY(region[static_cast<std::size_t>(heart.y() * image.width() + heart.x())]);
+        QCOMPARE(img, expectedFill(image, region, kRed));
+        QCOMPARE(spans.front().y, -1); // what was in the list before stays
+        spans.erase(spans.begin());
+        QVERIFY(spans.size() > 4096);
+        QVERIFY(spansCover(spans, region, image.width()));
     }
 }
 
