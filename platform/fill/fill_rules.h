@@ -22,7 +22,7 @@
 // quarter of the fill, the border rule went from 1.26-1.34 times the surface
 // rule to 1.01-1.08 ("medium"), and from 1.14-1.26 to 1.04-1.15 ("largest";
 // both rules filled in turn in one loop). bench_fill's "in_turn" cases measure
-// the same way: 0.92-1.12 times the surface rule on every page. The list stops
+// the same way: 0.94-1.17 times the surface rule on every page. The list stops
 // at a few runs a row: on the one-pixel maze, whose hundreds of thousands of
 // runs never meet the fill colour, writing them all cost the border rule 4 %
 // (1.06-1.08 times the surface rule with the stop, 1.10-1.12 without).
