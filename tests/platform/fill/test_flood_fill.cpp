@@ -256,11 +256,11 @@ void TestFloodFill::borderRuleMeetsTheFillColourAfterThousandsOfRuns()
     // A spiral corridor with the fill colour at its heart: met after more runs
     // than the fill lists, the fill starts again and still paints each run once.
     QImage image = spiral(301, 201);
+    const auto fromCentre = [&](QPoint p) { return (p - image.rect().center()).manhattanLength(); };
     QPoint heart;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == kWhite && (heart.isNull() || std::abs(x - 150) + std::abs(y - 100) <
-                                                                        std::abs(heart.x() - 150) + std::abs(heart.y() - 100)))
+            if (image.pixel(x, y) == kWhite && (heart.isNull() || fromCentre({x, y}) < fromCentre(heart)))
                 heart = QPoint(x, y);
     image.setPixel(heart, kRed);
     for (int round = 0; round < 2; ++round) {
